@@ -1,0 +1,17 @@
+# orvane_add_test(NAME name SOURCES a.cpp b.cpp LIBS lib...)
+# Builds one GoogleTest executable and registers each of its cases with ctest.
+include(GoogleTest)
+
+function(orvane_add_test)
+  cmake_parse_arguments(T "" "NAME" "SOURCES;LIBS" ${ARGN})
+  add_executable(${T_NAME} ${T_SOURCES})
+  target_link_libraries(${T_NAME} PRIVATE ${T_LIBS} GTest::gtest GTest::gtest_main)
+  target_include_directories(${T_NAME} PRIVATE ${PROJECT_SOURCE_DIR}/tests)
+  target_compile_definitions(${T_NAME} PRIVATE
+    ORVANE_FIXTURES_DIR="${PROJECT_SOURCE_DIR}/tests/fixtures"
+    ORVANE_BINARY="$<TARGET_FILE:orvane>")
+  gtest_discover_tests(${T_NAME}
+    WORKING_DIRECTORY ${CMAKE_CURRENT_BINARY_DIR}
+    PROPERTIES ENVIRONMENT "QT_QPA_PLATFORM=offscreen"
+    DISCOVERY_TIMEOUT 60)
+endfunction()

@@ -1,0 +1,56 @@
+#include "app/Commands.h"
+
+#include <array>
+#include <string>
+
+#include "Error.h"
+#include "mapping/Recognition.h"
+
+namespace orvane {
+namespace {
+
+constexpr std::array<DriverRow, 8> kDrivers = {{
+    {1, "MapITR1", nullptr},
+    {2, "MapITR2", nullptr},
+    {3, "MapITR3", nullptr},
+    {4, "MapITR4", nullptr},
+    {45, "MapITR4S", nullptr},
+    {5, "MapITR5", nullptr},
+    {6, "MapITR6", nullptr},
+    {8, "MapITR8", nullptr},
+}};
+
+void RequireFile(const ReturnContext& context) {
+    std::error_code error;
+    if (context.File.empty() || !std::filesystem::is_regular_file(context.File, error)) {
+        throw Error(std::string(kFileNotFound));
+    }
+}
+
+[[noreturn]] void ThrowNotAvailable(std::string_view what, int form_code) {
+    throw Error(std::string(what) + " of " + std::string(FormName(form_code)) +
+                " returns is not available yet");
+}
+
+}  // namespace
+
+std::span<const DriverRow> FormDispatchTable() { return kDrivers; }
+
+void RunForm(ReturnContext& context, const StagingSettings& settings) {
+    RequireFile(context);
+    context.ScheduleTotals.Clear();
+    for (const DriverRow& row : kDrivers) {
+        if (row.form_code != context.FormCode) continue;
+        if (row.driver == nullptr) ThrowNotAvailable("Printing", context.FormCode);
+        row.driver(context, settings);
+        return;
+    }
+}
+
+void RunAcknowledgement(ReturnContext& context, const StagingSettings& settings) {
+    RequireFile(context);
+    static_cast<void>(settings);
+    ThrowNotAvailable("The acknowledgement", context.FormCode);
+}
+
+}  // namespace orvane

@@ -1,0 +1,33 @@
+#pragma once
+
+#include <span>
+#include <string_view>
+
+#include "mapping/ReturnContext.h"
+#include "staging/TIniControl.h"
+
+namespace orvane {
+
+// A mapping driver: writes the staging file of a return and shows its report.
+using MappingDriver = void (*)(ReturnContext&, const StagingSettings&);
+
+// One row of the Form command's dispatch by form code.
+struct DriverRow {
+    int form_code;
+    std::string_view driver_name;  // "MapITR1"
+    MappingDriver driver;          // none while the form's driver is not available
+};
+
+// The Form dispatch, in the order its rows are tested.
+std::span<const DriverRow> FormDispatchTable();
+
+// The Form command: checks that the return's file still exists ("File not
+// found !"), zeroes the ScheduleTotals and runs the driver of the form code.
+// Throws Error with the message to show.
+void RunForm(ReturnContext& context, const StagingSettings& settings);
+
+// The Acknowledgement command: checks the file, then fills and shows the
+// acknowledgement. The ScheduleTotals are not touched.
+void RunAcknowledgement(ReturnContext& context, const StagingSettings& settings);
+
+}  // namespace orvane
