@@ -5,12 +5,13 @@
 
 #include "Error.h"
 #include "mapping/Recognition.h"
+#include "mapping/drivers/MapITR1.h"
 
 namespace orvane {
 namespace {
 
 constexpr std::array<DriverRow, 8> kDrivers = {{
-    {1, "MapITR1", nullptr},
+    {1, "MapITR1", MapITR1},
     {2, "MapITR2", nullptr},
     {3, "MapITR3", nullptr},
     {4, "MapITR4", nullptr},

@@ -109,6 +109,14 @@ std::string GetPathValue(XmlNode root, std::string_view path) {
     return GetPathValue(root, steps[0], steps[1], steps[2], steps[3], steps[4], names[count - 1]);
 }
 
+std::vector<XmlNode> ChildrenNamed(XmlNode node, std::string_view name) {
+    std::vector<XmlNode> rows;
+    for (const XmlNode child : node.children()) {
+        if (HasName(child, name)) rows.push_back(child);
+    }
+    return rows;
+}
+
 XmlNode FindPath(XmlNode root, std::string_view path) {
     XmlNode current = root;
     ForEachStep(path, [&](std::string_view step) { current = FindChild(current, step); });

@@ -2,6 +2,7 @@
 
 #include <string>
 #include <string_view>
+#include <vector>
 
 #include "xml/ReturnDocument.h"
 
@@ -42,6 +43,10 @@ std::string GetPathValue(XmlNode root, std::string_view step1, std::string_view 
 // GetPathValue with the steps and the name written as one path joined by "/"
 // ("ITRForm:PersonalInfo/ITRForm:PAN"); up to five steps precede the name.
 std::string GetPathValue(XmlNode root, std::string_view path);
+
+// The child elements of `node` named `name`, in document order: the rows of a
+// repeating element. Children of other names are skipped.
+std::vector<XmlNode> ChildrenNamed(XmlNode node, std::string_view name);
 
 // The node reached from `root` through every name of a "/"-joined path with
 // FindChild; none as soon as a step is missing. An empty path gives `root`.
