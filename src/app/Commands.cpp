@@ -4,6 +4,7 @@
 #include <string>
 
 #include "Error.h"
+#include "acknowledgement/FillAcknowledgement.h"
 #include "mapping/Recognition.h"
 #include "mapping/drivers/MapITR1.h"
 
@@ -50,8 +51,7 @@ void RunForm(ReturnContext& context, const StagingSettings& settings) {
 
 void RunAcknowledgement(ReturnContext& context, const StagingSettings& settings) {
     RequireFile(context);
-    static_cast<void>(settings);
-    ThrowNotAvailable("The acknowledgement", context.FormCode);
+    FillAcknowledgement(context, settings);
 }
 
 }  // namespace orvane

@@ -75,5 +75,28 @@ TEST(CommandLine, ExitStatusAndMessages) {
     }
 }
 
+TEST(CommandLine, StageWritesTheStagingFileAndPrintsItsPath) {
+    const test::TempDir dir;
+    const std::pair<std::vector<std::string>, std::string> cases[] = {
+        {{"stage", "--staging-dir", dir.Path().string(), Fixture("itr1-2010.xml")}, "sITR1.WIN"},
+        {{"stage", "--staging-dir", dir.Path().string(), Fixture("itr1-2009.xml")}, "ITR1.WIN"},
+        {{"stage", "--ack", "--staging-dir", dir.Path().string(), Fixture("itr1-2011.xml")}, "ACK.WIN"},
+    };
+    for (const auto& [args, file] : cases) {
+        const auto result = RunOrvane(args);
+        EXPECT_EQ(result.status, 0) << result.err;
+        EXPECT_EQ(result.out, (dir / file).string() + "\n");
+        EXPECT_TRUE(std::filesystem::exists(dir / file)) << file;
+    }
+}
+
+TEST(CommandLine, AStagingDirectoryThatCannotBeWrittenFails) {
+    const test::TempDir dir;
+    const auto missing = dir / "missing";
+    const auto result = RunOrvane({"stage", "--staging-dir", missing.string(), Fixture("itr1-2009.xml")});
+    EXPECT_EQ(result.status, 1);
+    EXPECT_EQ(result.err, "Unable to write to " + (missing / "ITR1.WIN").string() + "\n");
+}
+
 }  // namespace
 }  // namespace orvane
