@@ -7,6 +7,7 @@
 #include "acknowledgement/FillAcknowledgement.h"
 #include "mapping/Recognition.h"
 #include "mapping/drivers/MapITR1.h"
+#include "mapping/drivers/MapITR4S.h"
 
 namespace orvane {
 namespace {
@@ -16,7 +17,7 @@ constexpr std::array<DriverRow, 8> kDrivers = {{
     {2, "MapITR2", nullptr},
     {3, "MapITR3", nullptr},
     {4, "MapITR4", nullptr},
-    {45, "MapITR4S", nullptr},
+    {45, "MapITR4S", MapITR4S},
     {5, "MapITR5", nullptr},
     {6, "MapITR6", nullptr},
     {8, "MapITR8", nullptr},
