@@ -6,7 +6,7 @@ packages=(
   cmake g++ make pkg-config
   qt6-base-dev qt6-svg-dev qt6-image-formats-plugins
   libpugixml-dev libgtest-dev
-  fonts-liberation2 fonts-urw-base35
+  fonts-liberation2 fonts-urw-base35 fonts-dejavu-core
   xvfb xauth poppler-utils
 )
 

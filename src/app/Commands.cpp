@@ -26,7 +26,7 @@ constexpr std::array<DriverRow, 8> kDrivers = {{
 void RequireFile(const ReturnContext& context) {
     std::error_code error;
     if (context.File.empty() || !std::filesystem::is_regular_file(context.File, error)) {
-        throw Error(std::string(kFileNotFound));
+        throw ReturnFileMissing(std::string(kFileNotFound));
     }
 }
 

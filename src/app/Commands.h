@@ -3,10 +3,17 @@
 #include <span>
 #include <string_view>
 
+#include "Error.h"
 #include "mapping/ReturnContext.h"
 #include "staging/TIniControl.h"
 
 namespace orvane {
+
+// Raised when the return's file is no longer where it was picked.
+class ReturnFileMissing : public Error {
+public:
+    using Error::Error;
+};
 
 // A mapping driver: writes the staging file of a return and shows its report.
 using MappingDriver = void (*)(ReturnContext&, const StagingSettings&);

@@ -1,8 +1,27 @@
+#include <QApplication>
+#include <QScreen>
+
 #include <iostream>
 #include <string>
 #include <vector>
 
 #include "app/CommandLine.h"
+#include "app/MainWindow.h"
+
+namespace {
+
+// Opens the main window, centred on the screen; closing it ends the program.
+int RunWindow(int argc, char** argv) {
+    QApplication application(argc, argv);
+    orvane::TFormOrvane window(nullptr, orvane::ExecutableDirectory());
+    window.show();
+    if (const QScreen* screen = window.screen()) {
+        window.move(screen->availableGeometry().center() - window.rect().center());
+    }
+    return application.exec();
+}
+
+}  // namespace
 
 int main(int argc, char** argv) {
     using orvane::CommandLineOptions;
@@ -19,8 +38,7 @@ int main(int argc, char** argv) {
             std::cout << orvane::UsageText();
             return 0;
         case CommandLineOptions::Command::kWindow:
-            std::cerr << "orvane: the window is not available yet\n\n" << orvane::UsageText();
-            return 2;
+            return RunWindow(argc, argv);
         default:
             return orvane::RunHeadless(options, std::cout, std::cerr);
     }
