@@ -1,6 +1,6 @@
 #include <QApplication>
+#include <QGuiApplication>
 #include <QScreen>
-
 #include <iostream>
 #include <string>
 #include <vector>
@@ -21,6 +21,15 @@ int RunWindow(int argc, char** argv) {
     return application.exec();
 }
 
+// Prints a return's form or acknowledgement to a file. Painting needs a
+// QGuiApplication but no display: the offscreen platform serves unless the
+// environment names another.
+int RunExport(int argc, char** argv, const orvane::CommandLineOptions& options) {
+    if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM")) qputenv("QT_QPA_PLATFORM", "offscreen");
+    QGuiApplication application(argc, argv);
+    return orvane::RunHeadless(options, std::cout, std::cerr);
+}
+
 }  // namespace
 
 int main(int argc, char** argv) {
@@ -39,6 +48,9 @@ int main(int argc, char** argv) {
             return 0;
         case CommandLineOptions::Command::kWindow:
             return RunWindow(argc, argv);
+        case CommandLineOptions::Command::kForm:
+        case CommandLineOptions::Command::kAck:
+            return RunExport(argc, argv, options);
         default:
             return orvane::RunHeadless(options, std::cout, std::cerr);
     }
