@@ -26,6 +26,11 @@ int RunWindow(int argc, char** argv) {
 // environment names another.
 int RunExport(int argc, char** argv, const orvane::CommandLineOptions& options) {
     if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM")) qputenv("QT_QPA_PLATFORM", "offscreen");
+    // Standard error carries the run's own messages only, not the toolkit's
+    // remarks about its environment.
+    qInstallMessageHandler([](QtMsgType type, const QMessageLogContext&, const QString& message) {
+        if (type == QtCriticalMsg || type == QtFatalMsg) std::cerr << message.toStdString() << '\n';
+    });
     QGuiApplication application(argc, argv);
     return orvane::RunHeadless(options, std::cout, std::cerr);
 }

@@ -27,6 +27,7 @@
 #include <QVBoxLayout>
 #include <algorithm>
 #include <cmath>
+#include <tuple>
 
 #include "reports/engine/TextExport.h"
 #include "reports/render/PagePainter.h"
@@ -105,8 +106,12 @@ PreviewDialog::PreviewDialog(PreparedDocument document, QWidget* parent)
     splitter->addWidget(view_);
     splitter->setStretchFactor(1, 1);
     layout->addWidget(splitter, 1);
+    auto* find_bar = new QToolBar(this);
+    find_bar->setObjectName("FindBar");
+    layout->addWidget(find_bar);
 
     BuildToolBar(bar);
+    BuildFindBar(find_bar);
     BuildThumbnails();
     connect(view_, &PageView::CurrentPageChanged, this, &PreviewDialog::OnPageChanged);
     connect(view_, &PageView::ZoomChanged, this, &PreviewDialog::OnZoomChanged);
@@ -169,11 +174,16 @@ void PreviewDialog::BuildToolBar(QToolBar* bar) {
     bar->addWidget(zoom_label_);
     bar->addSeparator();
 
+    add("Close", QKeySequence(), &QDialog::reject);
+}
+
+void PreviewDialog::BuildFindBar(QToolBar* bar) {
+    bar->addWidget(new QLabel(" Find: ", bar));
     find_box_ = new QLineEdit(bar);
     find_box_->setObjectName("FindText");
-    find_box_->setPlaceholderText("Find text");
+    find_box_->setPlaceholderText("text on the pages");
     find_box_->setClearButtonEnabled(true);
-    find_box_->setMaximumWidth(220);
+    find_box_->setMaximumWidth(260);
     connect(find_box_, &QLineEdit::returnPressed, this, [this] {
         if (find_box_->text() == last_search_) {
             FindNext();
@@ -182,19 +192,23 @@ void PreviewDialog::BuildToolBar(QToolBar* bar) {
         }
     });
     bar->addWidget(find_box_);
-    QAction* find = new QAction("Find", this);
+    auto* find = new QAction("Find", this);
     find->setShortcut(QKeySequence::Find);
     connect(find, &QAction::triggered, this, [this] {
         find_box_->setFocus();
         find_box_->selectAll();
     });
     addAction(find);
-    add("Find next", QKeySequence::FindNext, &PreviewDialog::FindNext);
-    add("Find previous", QKeySequence::FindPrevious, &PreviewDialog::FindPrevious);
+    for (const auto& [text, key, slot] :
+         {std::tuple{"Next", QKeySequence(QKeySequence::FindNext), &PreviewDialog::FindNext},
+          std::tuple{"Previous", QKeySequence(QKeySequence::FindPrevious),
+                     &PreviewDialog::FindPrevious}}) {
+        QAction* action = bar->addAction(text, this, slot);
+        action->setShortcut(key);
+        action->setToolTip(QString(text) + " (" + key.toString(QKeySequence::NativeText) + ")");
+    }
     find_status_ = new QLabel(bar);
     bar->addWidget(find_status_);
-    bar->addSeparator();
-    add("Close", QKeySequence(), &QDialog::reject);
 }
 
 void PreviewDialog::BuildThumbnails() {

@@ -81,6 +81,7 @@ class PreviewDialog : public QDialog {
 
   private:
     void BuildToolBar(QToolBar* bar);
+    void BuildFindBar(QToolBar* bar);
     void BuildThumbnails();
     void RenderNextThumbnail();
     void OnPageChanged(int page);
