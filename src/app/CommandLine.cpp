@@ -4,7 +4,7 @@
 
 #include "Error.h"
 #include "app/Commands.h"
-#include "app/ExportPresenter.h"
+#include "reports/render/ExportPresenter.h"
 #include "mapping/Recognition.h"
 
 namespace orvane {

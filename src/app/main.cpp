@@ -1,6 +1,6 @@
 #include <QApplication>
+#include <QGuiApplication>
 #include <QScreen>
-
 #include <iostream>
 #include <string>
 #include <vector>
@@ -21,6 +21,20 @@ int RunWindow(int argc, char** argv) {
     return application.exec();
 }
 
+// Prints a return's form or acknowledgement to a file. Painting needs a
+// QGuiApplication but no display: the offscreen platform serves unless the
+// environment names another.
+int RunExport(int argc, char** argv, const orvane::CommandLineOptions& options) {
+    if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM")) qputenv("QT_QPA_PLATFORM", "offscreen");
+    // Standard error carries the run's own messages only, not the toolkit's
+    // remarks about its environment.
+    qInstallMessageHandler([](QtMsgType type, const QMessageLogContext&, const QString& message) {
+        if (type == QtCriticalMsg || type == QtFatalMsg) std::cerr << message.toStdString() << '\n';
+    });
+    QGuiApplication application(argc, argv);
+    return orvane::RunHeadless(options, std::cout, std::cerr);
+}
+
 }  // namespace
 
 int main(int argc, char** argv) {
@@ -39,6 +53,9 @@ int main(int argc, char** argv) {
             return 0;
         case CommandLineOptions::Command::kWindow:
             return RunWindow(argc, argv);
+        case CommandLineOptions::Command::kForm:
+        case CommandLineOptions::Command::kAck:
+            return RunExport(argc, argv, options);
         default:
             return orvane::RunHeadless(options, std::cout, std::cerr);
     }

@@ -1,7 +1,6 @@
-#include "app/CommandLine.h"
-
 #include <gtest/gtest.h>
 
+#include "app/CommandLine.h"
 #include "support/RunOrvane.h"
 
 namespace orvane {
@@ -24,9 +23,19 @@ TEST(CommandLine, ParsesCommandsAndOptions) {
         {{}, Command::kWindow, false, "", "", ""},
         {{"--help"}, Command::kHelp, false, "", "", ""},
         {{"info", "r.xml"}, Command::kInfo, false, "", "", "r.xml"},
-        {{"stage", "--ack", "--staging-dir", "/tmp/s", "r.xml"}, Command::kStage, true, "/tmp/s", "", "r.xml"},
+        {{"stage", "--ack", "--staging-dir", "/tmp/s", "r.xml"},
+         Command::kStage,
+         true,
+         "/tmp/s",
+         "",
+         "r.xml"},
         {{"form", "r.xml", "-o", "out.pdf"}, Command::kForm, false, "", "out.pdf", "r.xml"},
-        {{"ack", "--staging-dir", "d", "-o", "a.png", "r.xml"}, Command::kAck, false, "d", "a.png", "r.xml"},
+        {{"ack", "--staging-dir", "d", "-o", "a.png", "r.xml"},
+         Command::kAck,
+         false,
+         "d",
+         "a.png",
+         "r.xml"},
         {{"form", "--help"}, Command::kHelp, false, "", "", ""},
     };
     for (const Case& c : cases) {
@@ -41,9 +50,12 @@ TEST(CommandLine, ParsesCommandsAndOptions) {
 
 TEST(CommandLine, RefusesWhatItDoesNotKnow) {
     const std::vector<std::vector<std::string>> cases = {
-        {"print", "r.xml"},          {"info"},
-        {"info", "a.xml", "b.xml"},  {"form", "-o"},
-        {"info", "--ack", "r.xml"},  {"stage", "-o", "x.pdf", "r.xml"},
+        {"print", "r.xml"},
+        {"info"},
+        {"info", "a.xml", "b.xml"},
+        {"form", "-o"},
+        {"info", "--ack", "r.xml"},
+        {"stage", "-o", "x.pdf", "r.xml"},
         {"form", "--verbose", "r.xml"},
     };
     for (const auto& args : cases) EXPECT_THROW(ParseCommandLine(args), UsageError) << args[0];
@@ -53,15 +65,21 @@ TEST(CommandLine, ExitStatusAndMessages) {
     struct Case {
         std::vector<std::string> args;
         int status;
-        std::string out;   // expected start of standard output
-        std::string err;   // expected start of standard error
+        std::string out;  // expected start of standard output
+        std::string err;  // expected start of standard error
     };
     const Case cases[] = {
         {{"info", Fixture("itr1-2009-minimal.xml")}, 0, "ITR-1 2009-10\n", ""},
         {{"info", Fixture("itr4s-2011-minimal.xml")}, 0, "ITR-4S 2011-12\n", ""},
         {{"info", Fixture("unknown-form.xml")}, 1, "", "ITR No. Missing ?\n"},
-        {{"info", Fixture("year-2012.xml")}, 1, "", "Assessment Year Valid only [2008,2009,2010,2011]\n"},
-        {{"info", Fixture("not-well-formed.xml")}, 1, "", "not-well-formed.xml is not well-formed XML"},
+        {{"info", Fixture("year-2012.xml")},
+         1,
+         "",
+         "Assessment Year Valid only [2008,2009,2010,2011]\n"},
+        {{"info", Fixture("not-well-formed.xml")},
+         1,
+         "",
+         "not-well-formed.xml is not well-formed XML"},
         {{"info", Fixture("absent.xml")}, 1, "", "Cannot open file"},
         {{"--help"}, 0, "Usage:", ""},
         {{"info"}, 2, "", "orvane: info needs a RETURN.xml file"},
@@ -80,7 +98,8 @@ TEST(CommandLine, StageWritesTheStagingFileAndPrintsItsPath) {
     const std::pair<std::vector<std::string>, std::string> cases[] = {
         {{"stage", "--staging-dir", dir.Path().string(), Fixture("itr1-2010.xml")}, "sITR1.WIN"},
         {{"stage", "--staging-dir", dir.Path().string(), Fixture("itr1-2009.xml")}, "ITR1.WIN"},
-        {{"stage", "--ack", "--staging-dir", dir.Path().string(), Fixture("itr1-2011.xml")}, "ACK.WIN"},
+        {{"stage", "--ack", "--staging-dir", dir.Path().string(), Fixture("itr1-2011.xml")},
+         "ACK.WIN"},
     };
     for (const auto& [args, file] : cases) {
         const auto result = RunOrvane(args);
@@ -93,9 +112,41 @@ TEST(CommandLine, StageWritesTheStagingFileAndPrintsItsPath) {
 TEST(CommandLine, AStagingDirectoryThatCannotBeWrittenFails) {
     const test::TempDir dir;
     const auto missing = dir / "missing";
-    const auto result = RunOrvane({"stage", "--staging-dir", missing.string(), Fixture("itr1-2009.xml")});
+    const auto result =
+        RunOrvane({"stage", "--staging-dir", missing.string(), Fixture("itr1-2009.xml")});
     EXPECT_EQ(result.status, 1);
     EXPECT_EQ(result.err, "Unable to write to " + (missing / "ITR1.WIN").string() + "\n");
+}
+
+}  // namespace
+}  // namespace orvane
+
+namespace orvane {
+namespace {
+
+TEST(CommandLine, FormAndAckRefuseWhatTheyCannotPrint) {
+    const test::TempDir dir;
+    const std::string staging = dir.Path().string();
+    struct Case {
+        std::vector<std::string> args;
+        std::string err;
+    };
+    const Case cases[] = {
+        {{"form", "--staging-dir", staging, "-o", (dir / "out.xls").string(),
+          test::Fixture("itr1-2009.xml")},
+         "Cannot write out.xls: name it .pdf, .png, .jpg, .bmp, .tif, .svg, .html, .txt or .csv\n"},
+        {{"form", "--staging-dir", staging, "-o", (dir / "out.pdf").string(),
+          test::Fixture("itr4s-2010.xml")},
+         "No printed form of ITR-4S for this assessment year\n"},
+    };
+    for (const Case& c : cases) {
+        const auto result = test::RunOrvane(c.args);
+        EXPECT_EQ(result.status, 1);
+        EXPECT_EQ(result.err, c.err);
+        EXPECT_FALSE(std::filesystem::exists(dir / "out.pdf"));
+    }
+    // The ITR-4S return was staged all the same.
+    EXPECT_TRUE(std::filesystem::exists(dir / "ITR4s.WIN"));
 }
 
 }  // namespace
