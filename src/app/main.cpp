@@ -7,13 +7,15 @@
 
 #include "app/CommandLine.h"
 #include "app/MainWindow.h"
+#include "reports/render/PreviewPresenter.h"
 
 namespace {
 
 // Opens the main window, centred on the screen; closing it ends the program.
 int RunWindow(int argc, char** argv) {
     QApplication application(argc, argv);
-    orvane::TFormOrvane window(nullptr, orvane::ExecutableDirectory());
+    orvane::PreviewPresenter preview;
+    orvane::TFormOrvane window(&preview, orvane::ExecutableDirectory());
     window.show();
     if (const QScreen* screen = window.screen()) {
         window.move(screen->availableGeometry().center() - window.rect().center());
