@@ -7,6 +7,8 @@
 #include "acknowledgement/FillAcknowledgement.h"
 #include "mapping/Recognition.h"
 #include "mapping/drivers/MapITR1.h"
+#include "mapping/drivers/MapITR2.h"
+#include "mapping/drivers/MapITR3.h"
 #include "mapping/drivers/MapITR4S.h"
 
 namespace orvane {
@@ -14,8 +16,8 @@ namespace {
 
 constexpr std::array<DriverRow, 8> kDrivers = {{
     {1, "MapITR1", MapITR1},
-    {2, "MapITR2", nullptr},
-    {3, "MapITR3", nullptr},
+    {2, "MapITR2", MapITR2},
+    {3, "MapITR3", MapITR3},
     {4, "MapITR4", nullptr},
     {45, "MapITR4S", MapITR4S},
     {5, "MapITR5", nullptr},

@@ -100,6 +100,8 @@ TEST(CommandLine, StageWritesTheStagingFileAndPrintsItsPath) {
         {{"stage", "--staging-dir", dir.Path().string(), Fixture("itr1-2009.xml")}, "ITR1.WIN"},
         {{"stage", "--ack", "--staging-dir", dir.Path().string(), Fixture("itr1-2011.xml")},
          "ACK.WIN"},
+        {{"stage", "--staging-dir", dir.Path().string(), Fixture("itr2-2009.xml")}, "ITR2.WIN"},
+        {{"stage", "--staging-dir", dir.Path().string(), Fixture("itr3-2011.xml")}, "ITR3.WIN"},
     };
     for (const auto& [args, file] : cases) {
         const auto result = RunOrvane(args);

@@ -33,4 +33,12 @@ inline std::string Written(ReturnContext& context,
     return ReadFile(dir / "ITR2.WIN");
 }
 
+// Runs fillers on `schedules`, the XML below a form element, read as the given
+// form code and assessment year, and returns the text they wrote.
+inline std::string WrittenFor(std::string_view schedules, int form_code, int year,
+                              const std::function<void(TIniControl&, ReturnContext&)>& fill) {
+    InlineReturn r("<R><F>" + std::string(schedules) + "</F></R>", form_code, year);
+    return Written(r.context, fill);
+}
+
 }  // namespace orvane::test
