@@ -1,6 +1,6 @@
 #include <gtest/gtest.h>
 
-#include "mapping/FillerHarness.h"
+#include "support/FilledSections.h"
 #include "mapping/fill/Depreciation.h"
 
 namespace orvane {

@@ -9,9 +9,8 @@
 #include "mapping/ReturnContext.h"
 #include "staging/IniFile.h"
 #include "staging/TIniControl.h"
+#include "support/FillerRun.h"
 #include "support/StagingFiles.h"
-#include "support/TempDir.h"
-#include "xml/ReturnDocument.h"
 
 namespace orvane::test {
 
@@ -58,21 +57,11 @@ Filled Fill(Filler filler, int form_code, int year, std::string_view body) {
         "xmlns:ITRForm=\"http://incometaxindiaefiling.gov.in/master\" "
         "xmlns:FORM=\"http://incometaxindiaefiling.gov.in/form\"><FORM:ITR>" +
         std::string(body) + "</FORM:ITR></ITRETURN:ITR>";
-    ReturnContext context;
-    context.Document = ReturnDocument::Parse(xml);
-    context.ReturnRoot = context.Document->Document().first_child();
-    context.FormCode = form_code;
-    context.AssessmentYear = year;
-    context.AssessmentYearEnd = year + 1;
-    const TempDir dir;
+    InlineReturn inline_return(xml, form_code, year);
     Filled filled;
-    {
-        TIniControl ini = TIniControl::Create("ITR5", year, {dir.Path(), nullptr});
-        filler(ini, context);
-        ini.ShowReport();
-    }
-    filled.text = ReadFile(dir / "ITR5.WIN");
-    filled.totals = context.ScheduleTotals;
+    filled.text = Written(inline_return.context,
+                          [&](TIniControl& ini, ReturnContext& context) { filler(ini, context); });
+    filled.totals = inline_return.context.ScheduleTotals;
     return filled;
 }
 
