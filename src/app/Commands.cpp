@@ -10,6 +10,7 @@
 #include "mapping/drivers/MapITR2.h"
 #include "mapping/drivers/MapITR3.h"
 #include "mapping/drivers/MapITR4S.h"
+#include "mapping/drivers/MapITR8.h"
 
 namespace orvane {
 namespace {
@@ -22,7 +23,7 @@ constexpr std::array<DriverRow, 8> kDrivers = {{
     {45, "MapITR4S", MapITR4S},
     {5, "MapITR5", nullptr},
     {6, "MapITR6", nullptr},
-    {8, "MapITR8", nullptr},
+    {8, "MapITR8", MapITR8},
 }};
 
 void RequireFile(const ReturnContext& context) {
