@@ -9,7 +9,10 @@
 #include "mapping/drivers/MapITR1.h"
 #include "mapping/drivers/MapITR2.h"
 #include "mapping/drivers/MapITR3.h"
+#include "mapping/drivers/MapITR4.h"
 #include "mapping/drivers/MapITR4S.h"
+#include "mapping/drivers/MapITR5.h"
+#include "mapping/drivers/MapITR6.h"
 #include "mapping/drivers/MapITR8.h"
 
 namespace orvane {
@@ -19,10 +22,10 @@ constexpr std::array<DriverRow, 8> kDrivers = {{
     {1, "MapITR1", MapITR1},
     {2, "MapITR2", MapITR2},
     {3, "MapITR3", MapITR3},
-    {4, "MapITR4", nullptr},
+    {4, "MapITR4", MapITR4},
     {45, "MapITR4S", MapITR4S},
-    {5, "MapITR5", nullptr},
-    {6, "MapITR6", nullptr},
+    {5, "MapITR5", MapITR5},
+    {6, "MapITR6", MapITR6},
     {8, "MapITR8", MapITR8},
 }};
 
