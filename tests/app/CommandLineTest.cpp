@@ -120,6 +120,22 @@ TEST(CommandLine, AStagingDirectoryThatCannotBeWrittenFails) {
     EXPECT_EQ(result.err, "Unable to write to " + (missing / "ITR1.WIN").string() + "\n");
 }
 
+TEST(CommandLine, StageWritesTheStagingFilesOfTheBusinessReturns) {
+    const test::TempDir dir;
+    const std::pair<const char*, const char*> cases[] = {
+        {"itr4-2011.xml", "ITR4.WIN"},
+        {"itr5-2011.xml", "ITR5.WIN"},
+        {"itr6-2011.xml", "ITR6.WIN"},
+        {"itr8-2011.xml", "ITR8.WIN"},
+    };
+    for (const auto& [fixture, file] : cases) {
+        const auto result = RunOrvane({"stage", "--staging-dir", dir.Path().string(), Fixture(fixture)});
+        EXPECT_EQ(result.status, 0) << fixture << " " << result.err;
+        EXPECT_EQ(result.out, (dir / file).string() + "\n");
+        EXPECT_TRUE(std::filesystem::exists(dir / file)) << file;
+    }
+}
+
 }  // namespace
 }  // namespace orvane
 
