@@ -18,6 +18,7 @@ bool StagingReader::IsRowEmpty(std::string_view section) const {
 }
 
 const IniFile& StagingReader::Current() const {
+    if (holds_ > 0) return contents_;
     std::error_code error;
     const auto size = std::filesystem::file_size(path_, error);
     if (error) {

@@ -13,7 +13,7 @@ namespace orvane {
 // The file is parsed once and parsed again only when its size or modification
 // time changes, so a change between two reads is still seen.
 class StagingReader {
-public:
+  public:
     explicit StagingReader(std::filesystem::path path);
 
     // The value of a key, with the read semantics of IniFile::Read; empty when
@@ -26,7 +26,25 @@ public:
 
     const std::filesystem::path& Path() const { return path_; }
 
-private:
+    // While a hold lives, reads take the contents as they were when it was
+    // made, without checking the file for changes before every read: a report
+    // being laid out reads its finished staging file thousands of times in a
+    // row, and each check costs more than the read itself.
+    class Hold {
+      public:
+        explicit Hold(const StagingReader& reader) : reader_(reader) {
+            reader_.Current();
+            ++reader_.holds_;
+        }
+        ~Hold() { --reader_.holds_; }
+        Hold(const Hold&) = delete;
+        Hold& operator=(const Hold&) = delete;
+
+      private:
+        const StagingReader& reader_;
+    };
+
+  private:
     const IniFile& Current() const;
 
     std::filesystem::path path_;
@@ -34,6 +52,7 @@ private:
     mutable bool loaded_ = false;
     mutable std::uintmax_t size_ = 0;
     mutable std::filesystem::file_time_type modified_{};
+    mutable int holds_ = 0;
 };
 
 }  // namespace orvane

@@ -1,9 +1,8 @@
-#include "staging/StagingReader.h"
-
 #include <gtest/gtest.h>
 
 #include <thread>
 
+#include "staging/StagingReader.h"
 #include "support/TempDir.h"
 
 namespace orvane {
@@ -18,8 +17,8 @@ TEST(StagingReader, ReadsValuesAndRows) {
     const StagingReader reader(dir / "ITR1.WIN");
     EXPECT_EQ(reader.ReadStagingValue("SCHEDULE-IT-1", "BSRCODE"), "0510032");
     EXPECT_FALSE(reader.IsRowEmpty("SCHEDULE-IT-1"));
-    EXPECT_TRUE(reader.IsRowEmpty("SCHEDULE-IT-2"));   // SrNo of blanks
-    EXPECT_TRUE(reader.IsRowEmpty("SCHEDULE-IT-3"));   // absent
+    EXPECT_TRUE(reader.IsRowEmpty("SCHEDULE-IT-2"));  // SrNo of blanks
+    EXPECT_TRUE(reader.IsRowEmpty("SCHEDULE-IT-3"));  // absent
 }
 
 TEST(StagingReader, AbsentFileReadsEmpty) {
@@ -37,13 +36,26 @@ TEST(StagingReader, SeesAChangeOfTheFileBetweenTwoReads) {
     test::WriteFile(path, CrLf({"[Personal]", "Name=A"}));
     EXPECT_EQ(reader.ReadStagingValue("Personal", "Name"), "A");
     test::WriteFile(path, CrLf({"[Personal]", "Name=B"}));  // same size
-    std::filesystem::last_write_time(path, std::filesystem::last_write_time(path) +
-                                               std::chrono::seconds(1));
+    std::filesystem::last_write_time(
+        path, std::filesystem::last_write_time(path) + std::chrono::seconds(1));
     EXPECT_EQ(reader.ReadStagingValue("Personal", "Name"), "B");
     test::WriteFile(path, CrLf({"[Personal]", "Name=Longer"}));
     EXPECT_EQ(reader.ReadStagingValue("Personal", "Name"), "Longer");
     std::filesystem::remove(path);
     EXPECT_EQ(reader.ReadStagingValue("Personal", "Name"), "");
+}
+
+TEST(StagingReader, AHoldKeepsTheContentsAsTheyWere) {
+    const test::TempDir dir;
+    const auto path = dir / "ITR1.WIN";
+    test::WriteFile(path, CrLf({"[PART-A-GEN]", "pi_Name=A"}));
+    const StagingReader reader(path);
+    {
+        const StagingReader::Hold hold(reader);
+        test::WriteFile(path, CrLf({"[PART-A-GEN]", "pi_Name=Longer"}));
+        EXPECT_EQ(reader.ReadStagingValue("PART-A-GEN", "pi_Name"), "A");
+    }
+    EXPECT_EQ(reader.ReadStagingValue("PART-A-GEN", "pi_Name"), "Longer");
 }
 
 }  // namespace

@@ -73,6 +73,7 @@ PreparedDocument BuildReport(const StagedReport& report, const TextMeasurer& mea
         datasets.push_back(MakeDataset(dataset, reader));
         named.push_back({dataset.name, datasets.back().get()});
     }
+    const StagingReader::Hold hold(reader);  // the file is complete; no need to look for changes
     return PrepareReport(report_template, named, measurer);
 }
 

@@ -351,7 +351,7 @@ class Loader {
         if (found == kBandKinds.end()) e.Fail("there is no band kind '" + std::string(kind) + "'");
         band.kind = found->second;
         band.height = e.RequireNumber("height");
-        band.new_page = e.Flag("newpage", false);
+        if (band.kind != BandKind::kPageFooter) band.new_page = e.Flag("newpage", false);
         if (band.kind == BandKind::kData) {
             if (const auto dataset = e.Get("dataset")) band.dataset = DatasetIndex(*dataset, e);
             band.row_limit = static_cast<int>(e.Number("rows", 0));
@@ -375,8 +375,11 @@ class Loader {
             }
             return std::string(*name);
         }
-        return template_.pages[page_index].name + "Band" +
-               std::to_string(template_.pages[page_index].bands.size() + 1);
+        // An unnamed band gets a name of its own that no other band has.
+        std::string name = template_.pages[page_index].name + "Band" +
+                           std::to_string(template_.pages[page_index].bands.size() + 1);
+        while (!band_names_.insert(name).second) name += "'";
+        return name;
     }
 
     void AddBand(std::size_t page_index, Band band) {

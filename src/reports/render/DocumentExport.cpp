@@ -148,7 +148,7 @@ bool WriteImages(const PreparedDocument& document, const std::vector<std::filesy
 
 bool WriteSvgs(const PreparedDocument& document, const std::vector<std::filesystem::path>& files,
                const ExportProgress& progress) {
-    PagePainter pages(document);
+    PagePainter pages(document, PagePainter::Texts::kOneByOne);
     const int total = static_cast<int>(document.pages.size());
     for (int i = 0; i < total; ++i) {
         const PreparedPage& page = document.pages[static_cast<std::size_t>(i)];

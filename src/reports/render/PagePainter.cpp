@@ -1,6 +1,9 @@
 #include "reports/render/PagePainter.h"
 
+#include <QFontMetricsF>
+#include <QGlyphRun>
 #include <QPainterPath>
+#include <algorithm>
 #include <cmath>
 
 #include "reports/engine/Code39.h"
@@ -17,6 +20,10 @@ QRectF Box(const PreparedObject& object) {
     return QRectF(object.x, object.y, object.w, object.h);
 }
 
+bool Visible(Colour colour) {
+    return (colour >> 24) != 0;
+}
+
 Qt::Alignment Alignment(const PreparedObject& object) {
     Qt::Alignment alignment = Qt::AlignLeft;
     if (object.halign == HAlign::kCenter) alignment = Qt::AlignHCenter;
@@ -28,18 +35,36 @@ Qt::Alignment Alignment(const PreparedObject& object) {
 }
 
 // The baseline of one line of text in a box, by vertical alignment.
-double Baseline(const QRectF& box, const QFontMetricsF& metrics, VAlign valign) {
-    if (valign == VAlign::kTop) return box.top() + metrics.ascent();
-    if (valign == VAlign::kBottom) return box.bottom() - metrics.descent();
-    return box.center().y() + (metrics.ascent() - metrics.descent()) / 2;
+qreal Baseline(const QRectF& box, qreal ascent, qreal descent, VAlign valign) {
+    if (valign == VAlign::kTop) return box.top() + ascent;
+    if (valign == VAlign::kBottom) return box.bottom() - descent;
+    return box.center().y() + (ascent - descent) / 2;
 }
 
 }  // namespace
 
-PagePainter::PagePainter(const PreparedDocument& document) : document_(document) {
+PagePainter::PagePainter(const PreparedDocument& document, Texts texts)
+    : document_(document), texts_mode_(texts) {
     for (const FontSpec& spec : document.fonts) {
         fonts_.push_back(ReportFont(spec));
-        metrics_.emplace_back(fonts_.back());
+        FontGlyphs glyphs;
+        glyphs.raw = QRawFont::fromFont(fonts_.back());
+        glyphs.ascent = glyphs.raw.ascent();
+        glyphs.descent = glyphs.raw.descent();
+        glyphs.underline = spec.underline;
+        for (int byte = 0; byte < 256; ++byte) {
+            const char ansi = static_cast<char>(byte);
+            const QString character = FromAnsi(std::string_view(&ansi, 1));
+            quint32 glyph = 0;
+            int count = 1;
+            if (!glyphs.raw.glyphIndexesForChars(character.constData(), 1, &glyph, &count))
+                glyph = 0;
+            QPointF advance;
+            glyphs.raw.advancesForGlyphIndexes(&glyph, &advance, 1, QRawFont::UseDesignMetrics);
+            glyphs.glyph[static_cast<std::size_t>(byte)] = glyph;
+            glyphs.advance[static_cast<std::size_t>(byte)] = advance.x();
+        }
+        glyphs_.push_back(std::move(glyphs));
     }
     for (const Picture& picture : document.pictures) {
         QImage image;
@@ -56,8 +81,6 @@ void PagePainter::Paint(std::size_t page_index, QPainter& painter) {
     painter.setRenderHint(QPainter::TextAntialiasing, true);
     painter.setRenderHint(QPainter::SmoothPixmapTransform, true);
     painter.setBrush(Qt::NoBrush);
-    font_ = -1;
-    pen_width_ = -1;
     for (const PreparedObject& object : page.objects) {
         switch (object.kind) {
             case PreparedKind::kText:
@@ -67,7 +90,11 @@ void PagePainter::Paint(std::size_t page_index, QPainter& painter) {
                 DrawBox(object, painter);
                 break;
             case PreparedKind::kLine:
-                DrawLine(object, painter);
+                if (object.pen > 0 && Visible(object.colour)) {
+                    Strokes(object.colour, object.pen)
+                        .lines.append(
+                            QLineF(object.x, object.y, object.x + object.w, object.y + object.h));
+                }
                 break;
             case PreparedKind::kCheckBox:
                 DrawCheckBox(object, painter);
@@ -80,116 +107,149 @@ void PagePainter::Paint(std::size_t page_index, QPainter& painter) {
                 break;
         }
     }
+    Flush(painter);
     painter.restore();
 }
 
-void PagePainter::UsePen(QPainter& painter, Colour colour, float width) {
-    if (colour == pen_colour_ && width == pen_width_) return;
-    pen_colour_ = colour;
-    pen_width_ = width;
-    if (width <= 0 || (colour >> 24) == 0) {
-        painter.setPen(Qt::NoPen);
-    } else {
-        QPen pen(ToQColor(colour), width, Qt::SolidLine, Qt::FlatCap, Qt::MiterJoin);
-        painter.setPen(pen);
-    }
-}
-
-void PagePainter::UseFont(QPainter& painter, std::uint16_t font) {
-    if (font_ == font) return;
-    font_ = font;
-    painter.setFont(fonts_[font]);
+qreal PagePainter::Advance(const FontGlyphs& font, std::string_view text) const {
+    qreal advance = 0;
+    for (const char c : text) advance += font.advance[static_cast<unsigned char>(c)];
+    return advance;
 }
 
 void PagePainter::DrawText(const PreparedPage& page, const PreparedObject& object,
                            QPainter& painter) {
-    const std::string_view ansi = page.Text(object);
-    if (ansi.empty()) return;
-    const QString text = FromAnsi(ansi);
-    UseFont(painter, object.font);
-    UsePen(painter, object.colour, 1);
+    const std::string_view text = page.Text(object);
+    if (text.empty()) return;
     if (object.cell > 0) {
-        DrawCells(text, object, painter);
+        AddCells(object, text, painter);
         return;
     }
-    const QFontMetricsF& metrics = metrics_[object.font];
+    const FontGlyphs& font = glyphs_[object.font];
     const QRectF box(object.x + object.padding_x + object.indent, object.y + object.padding_y,
                      object.w - 2 * object.padding_x - object.indent,
                      object.h - 2 * object.padding_y);
-    const bool clip = object.Has(kClip);
-    const bool one_line = !text.contains(QLatin1Char('\n'));
-    const double advance = one_line ? metrics.horizontalAdvance(text) : 0;
-    if (one_line && (advance <= box.width() || !object.Has(kWrap))) {
-        double x = box.left();
-        if (object.halign == HAlign::kRight) x = box.right() - advance;
-        if (object.halign == HAlign::kCenter) x = box.center().x() - advance / 2;
-        const double baseline = Baseline(box, metrics, object.valign);
-        const bool overflows = advance > box.width() || metrics.height() > box.height() + 0.5;
-        if (clip && overflows) {
-            painter.save();
-            painter.setClipRect(Box(object), Qt::IntersectClip);
-            painter.drawText(QPointF(x, baseline), text);
-            painter.restore();
-        } else {
-            painter.drawText(QPointF(x, baseline), text);
-        }
+    const bool one_line = text.find('\n') == std::string_view::npos;
+    const qreal advance = one_line ? Advance(font, text) : 0;
+    // A line taller than its box is not cut: the glyphs stay whole, as on the
+    // paper form; only a text wider than its box is.
+    const bool overflows = advance > box.width() + 0.01;
+    if (!one_line || (overflows && object.Has(kWrap))) {
+        DrawTextSlowly(FromAnsi(text), object, object.Has(kClip), painter);
         return;
     }
+    qreal x = box.left();
+    if (object.halign == HAlign::kRight) x = box.right() - advance;
+    if (object.halign == HAlign::kCenter) x = box.center().x() - advance / 2;
+    const qreal baseline = Baseline(box, font.ascent, font.descent, object.valign);
+    if ((overflows && object.Has(kClip)) || font.underline) {
+        painter.save();
+        if (overflows && object.Has(kClip)) painter.setClipRect(Box(object), Qt::IntersectClip);
+        painter.setPen(ToQColor(object.colour));
+        painter.setFont(fonts_[object.font]);
+        painter.drawText(QPointF(x, baseline), FromAnsi(text));
+        painter.restore();
+        return;
+    }
+    AddGlyphs(object, text, x, baseline, painter);
+}
+
+void PagePainter::DrawTextSlowly(const QString& text, const PreparedObject& object, bool clip,
+                                 QPainter& painter) {
+    const QRectF box(object.x + object.padding_x + object.indent, object.y + object.padding_y,
+                     object.w - 2 * object.padding_x - object.indent,
+                     object.h - 2 * object.padding_y);
     int flags = static_cast<int>(Alignment(object));
     if (object.Has(kWrap)) flags |= Qt::TextWordWrap;
     if (!clip) flags |= Qt::TextDontClip;
+    painter.save();
+    painter.setPen(ToQColor(object.colour));
+    painter.setFont(fonts_[object.font]);
     painter.drawText(box, flags, text);
+    painter.restore();
+}
+
+void PagePainter::AddGlyphs(const PreparedObject& object, std::string_view text, qreal x,
+                            qreal baseline, QPainter& painter) {
+    if (texts_mode_ == Texts::kOneByOne) {
+        painter.save();
+        painter.setPen(ToQColor(object.colour));
+        painter.setFont(fonts_[object.font]);
+        painter.drawText(QPointF(x, baseline), FromAnsi(text));
+        painter.restore();
+        return;
+    }
+    auto batch = std::find_if(texts_.begin(), texts_.end(), [&](const TextBatch& b) {
+        return b.font == object.font && b.colour == object.colour;
+    });
+    if (batch == texts_.end()) {
+        texts_.push_back(TextBatch{object.font, object.colour, {}, {}});
+        batch = texts_.end() - 1;
+    }
+    const FontGlyphs& font = glyphs_[object.font];
+    for (const char c : text) {
+        const auto byte = static_cast<unsigned char>(c);
+        // Blanks and control characters leave room but draw nothing, nor
+        // does a character the font lacks.
+        if (byte > ' ' && font.glyph[byte] != 0) {
+            batch->glyphs.append(font.glyph[byte]);
+            batch->positions.append(QPointF(x, baseline));
+        }
+        x += font.advance[byte];
+    }
 }
 
 // One character centred in each cell: the letter boxes of the paper form.
-void PagePainter::DrawCells(const QString& text, const PreparedObject& object, QPainter& painter) {
-    const QFontMetricsF& metrics = metrics_[object.font];
+void PagePainter::AddCells(const PreparedObject& object, std::string_view text, QPainter& painter) {
+    const FontGlyphs& font = glyphs_[object.font];
     const QRectF box(object.x, object.y + object.padding_y, object.w,
                      object.h - 2 * object.padding_y);
-    const double baseline = Baseline(box, metrics, object.valign);
-    for (qsizetype i = 0; i < text.size(); ++i) {
-        const QString character(text[i]);
-        const double cell_left = object.x + static_cast<double>(i) * object.cell;
-        const double x = cell_left + (object.cell - metrics.horizontalAdvance(character)) / 2;
-        painter.drawText(QPointF(x, baseline), character);
+    const qreal baseline = Baseline(box, font.ascent, font.descent, object.valign);
+    for (std::size_t i = 0; i < text.size(); ++i) {
+        const qreal cell_left = object.x + static_cast<qreal>(i) * object.cell;
+        const qreal advance = font.advance[static_cast<unsigned char>(text[i])];
+        AddGlyphs(object, text.substr(i, 1), cell_left + (object.cell - advance) / 2, baseline,
+                  painter);
     }
+}
+
+PagePainter::StrokeBatch& PagePainter::Strokes(Colour colour, float width) {
+    for (StrokeBatch& batch : strokes_) {
+        if (batch.colour == colour && batch.width == width) return batch;
+    }
+    strokes_.push_back(StrokeBatch{colour, width, {}, {}});
+    return strokes_.back();
 }
 
 void PagePainter::DrawBox(const PreparedObject& object, QPainter& painter) {
-    if ((object.fill >> 24) != 0) painter.fillRect(Box(object), ToQColor(object.fill));
-    if (object.pen <= 0) return;
-    UsePen(painter, object.colour, object.pen);
-    painter.drawRect(Box(object));
-}
-
-void PagePainter::DrawLine(const PreparedObject& object, QPainter& painter) {
-    UsePen(painter, object.colour, object.pen);
-    painter.drawLine(QPointF(object.x, object.y),
-                     QPointF(object.x + object.w, object.y + object.h));
+    if (Visible(object.fill)) {
+        Flush(painter);
+        painter.fillRect(Box(object), ToQColor(object.fill));
+    }
+    if (object.pen > 0 && Visible(object.colour))
+        Strokes(object.colour, object.pen).rects.append(Box(object));
 }
 
 void PagePainter::DrawCheckBox(const PreparedObject& object, QPainter& painter) {
-    if (object.Has(kFramed)) {
-        UsePen(painter, object.colour, object.pen);
-        painter.drawRect(Box(object));
-    }
+    if (object.Has(kFramed)) Strokes(object.colour, object.pen).rects.append(Box(object));
     if (!object.Has(kChecked)) return;
-    const double w = object.w, h = object.h;
+    const qreal w = object.w, h = object.h;
     QPainterPath tick;
     tick.moveTo(object.x + 0.2 * w, object.y + 0.52 * h);
     tick.lineTo(object.x + 0.42 * w, object.y + 0.75 * h);
     tick.lineTo(object.x + 0.8 * w, object.y + 0.25 * h);
     painter.save();
-    painter.setPen(QPen(ToQColor(object.colour), std::max(1.0, std::min(w, h) / 7), Qt::SolidLine,
-                        Qt::RoundCap, Qt::RoundJoin));
+    painter.setPen(QPen(ToQColor(object.colour), std::max<qreal>(1.0, std::min(w, h) / 7),
+                        Qt::SolidLine, Qt::RoundCap, Qt::RoundJoin));
     painter.drawPath(tick);
     painter.restore();
 }
 
 void PagePainter::DrawBarcode(const PreparedPage& page, const PreparedObject& object,
                               QPainter& painter) {
+    Flush(painter);
     const std::string_view text = page.Text(object);
-    const double module = object.w / Code39Width(text);
+    const qreal module = object.w / Code39Width(text);
     const QColor colour = ToQColor(object.colour);
     for (const Code39Bar& bar : Code39Bars(text)) {
         painter.fillRect(QRectF(object.x + bar.x * module, object.y, bar.width * module, object.h),
@@ -198,9 +258,33 @@ void PagePainter::DrawBarcode(const PreparedPage& page, const PreparedObject& ob
 }
 
 void PagePainter::DrawPicture(const PreparedObject& object, QPainter& painter) {
+    Flush(painter);
     const QImage& image = pictures_.at(object.picture);
-    if (image.isNull()) return;
-    painter.drawImage(Box(object), image);
+    if (!image.isNull()) painter.drawImage(Box(object), image);
+}
+
+// Draws what was gathered: frames and lines by pen, then texts by font and
+// colour.
+void PagePainter::Flush(QPainter& painter) {
+    for (const StrokeBatch& batch : strokes_) {
+        painter.setPen(
+            QPen(ToQColor(batch.colour), batch.width, Qt::SolidLine, Qt::FlatCap, Qt::MiterJoin));
+        if (!batch.rects.isEmpty())
+            painter.drawRects(batch.rects.constData(), static_cast<int>(batch.rects.size()));
+        if (!batch.lines.isEmpty())
+            painter.drawLines(batch.lines.constData(), static_cast<int>(batch.lines.size()));
+    }
+    strokes_.clear();
+    for (const TextBatch& batch : texts_) {
+        if (batch.glyphs.isEmpty()) continue;
+        QGlyphRun run;
+        run.setRawFont(glyphs_[batch.font].raw);
+        run.setGlyphIndexes(batch.glyphs);
+        run.setPositions(batch.positions);
+        painter.setPen(ToQColor(batch.colour));
+        painter.drawGlyphRun(QPointF(0, 0), run);
+    }
+    texts_.clear();
 }
 
 void PaintPage(const PreparedDocument& document, std::size_t page_index, QPainter& painter) {

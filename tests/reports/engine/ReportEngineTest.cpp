@@ -367,7 +367,8 @@ TEST_F(ReportEngineTest, CheckBoxesLetterBoxesAndBarcodes) {
                                 {"other", "Y"},
                                 {"spaced", "A B C 1 2"},
                                 {"plain", "ABC12"},
-                                {"pan", "ABCDE1234F"}});
+                                {"pan", "ABCDE1234F"},
+                                {"blank", "A B   C"}});
     const PreparedDocument doc = Prepare(R"(<page name="Page1">
         <band kind="data" dataset="dsPartA_Gen" rows="1" height="100">
           <checkbox x="0" y="0" value='[dsPartA_Gen."yes"]'/>
@@ -376,6 +377,7 @@ TEST_F(ReportEngineTest, CheckBoxesLetterBoxesAndBarcodes) {
           <checkbox x="60" y="0" value='[dsPartA_Gen."absent"]'/>
           <letterboxes x="0" y="20" count="5" value='[dsPartA_Gen."spaced"]'/>
           <letterboxes x="0" y="40" count="5" value='[dsPartA_Gen."plain"]' boxes="false"/>
+          <letterboxes x="0" y="50" count="5" value='[dsPartA_Gen."blank"]' boxes="false"/>
           <barcode x="0" y="60" w="155" h="40.5" value='[dsPartA_Gen."pan"]'/>
         </band></page>)");
     const PreparedPage& page = doc.pages.at(0);
@@ -384,7 +386,8 @@ TEST_F(ReportEngineTest, CheckBoxesLetterBoxesAndBarcodes) {
         if (object.kind == PreparedKind::kCheckBox) checks.push_back(object.flags);
     }
     EXPECT_EQ(checks, (std::vector<std::uint8_t>{kChecked | kFramed, 0, kFramed, kFramed}));
-    EXPECT_EQ(Texts(page), (std::vector<std::string>{"ABC12", "ABC12"}));
+    // Letter-spaced or not, one character per box; a blank of the value stays.
+    EXPECT_EQ(Texts(page), (std::vector<std::string>{"ABC12", "ABC12", "AB C"}));
     EXPECT_FLOAT_EQ(TextObject(page, "ABC12").cell, 15);
     const auto barcode =
         std::find_if(page.objects.begin(), page.objects.end(),
