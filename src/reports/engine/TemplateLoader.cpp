@@ -743,6 +743,8 @@ class Loader {
         data.height = e.Number("row-height", 18);
         Style heading_style = style;
         heading_style.font.bold = e.Flag("heading-bold", false);
+        heading_style.font.size = e.Number("heading-size", style.font.size);
+        if (heading_style.font.size <= 0) e.Fail("a font size must be greater than 0");
         const auto title = e.Get("title");
         e.Done();
 

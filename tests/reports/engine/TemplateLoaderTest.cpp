@@ -165,6 +165,32 @@ TEST(TemplateLoader, HelpersExpandIntoPlainObjects) {
     EXPECT_DOUBLE_EQ(data.objects[3].x, 30);
 }
 
+TEST(TemplateLoader, TableHeadingsTakeTheirOwnSize) {
+    const Template t = Load(R"xml(<report datasets="dsSchedule_TDS1">
+  <page name="Page1" size="13">
+    <table name="MasterData1" dataset="dsSchedule_TDS1" title="Details of TDS From Salary"
+           heading-bold="true" heading-size="11">
+      <column w="30" heading="Sl No&#10;(1)" field="SrNo"/>
+    </table>
+  </page>
+</report>)xml");
+    const Band& header = t.pages[0].bands.at(0);
+    const Band& data = t.pages[0].bands.at(1);
+    const auto font_of = [&](const TemplateObject& object) {
+        return t.fonts.at(static_cast<std::size_t>(object.font));
+    };
+    // heading box, heading, title box, title
+    ASSERT_EQ(header.objects.size(), 4u);
+    EXPECT_EQ(header.objects[1].text.at(0).text, "Sl No\n(1)");
+    EXPECT_EQ(font_of(header.objects[1]), (FontSpec{"Book Antiqua", 11, true, false, false}));
+    EXPECT_EQ(font_of(header.objects[3]), (FontSpec{"Book Antiqua", 11, true, false, false}));
+    EXPECT_EQ(font_of(data.objects.at(1)), (FontSpec{"Book Antiqua", 13, false, false, false}));
+    EXPECT_EQ(LoadError(R"(<report datasets="dsSchedule_IT"><page name="P">
+      <table name="T" dataset="dsSchedule_IT" heading-size="0"><column w="9"/></table>
+      </page></report>)"),
+              "test.xml, line 2: a font size must be greater than 0");
+}
+
 TEST(TemplateLoader, ResolvesSubreportsScriptsAndPictures) {
     const test::TempDir dir;
     std::filesystem::create_directories(dir / "artwork");
