@@ -65,6 +65,12 @@ void DropLetterSpacing(std::string& text, std::size_t from) {
     text.resize(out);
 }
 
+// The same for the text an object has just appended to its sheet's pool.
+void DropLetterSpacing(PreparedPage& page, PreparedObject& prepared) {
+    DropLetterSpacing(page.text, prepared.text_offset);
+    prepared.text_length = static_cast<std::uint32_t>(page.text.size() - prepared.text_offset);
+}
+
 // The data band of a page with the bands that belong to it.
 struct DataRun {
     const Band* header = nullptr;
@@ -389,6 +395,7 @@ class Layout {
                 case ObjectKind::kBarcode:
                     prepared.kind = PreparedKind::kBarcode;
                     AppendText(object.text, page, prepared);
+                    if (object.spaced) DropLetterSpacing(page, prepared);
                     break;
                 case ObjectKind::kPicture:
                     prepared.kind = PreparedKind::kPicture;
@@ -416,11 +423,7 @@ class Layout {
         if (active_style_ != nullptr) StyleText(object, left, prepared);
 
         const bool deferred = AppendText(object.text, page, prepared);
-        if (object.cell > 0) {
-            std::string& text = page.text;
-            DropLetterSpacing(text, prepared.text_offset);
-            prepared.text_length = static_cast<std::uint32_t>(text.size() - prepared.text_offset);
-        }
+        if (object.cell > 0) DropLetterSpacing(page, prepared);
         if (object.grow_to_width) Grow(prepared, page.Text(prepared));
         page.objects.push_back(prepared);
         if (deferred) {

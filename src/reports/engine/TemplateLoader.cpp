@@ -586,6 +586,7 @@ class Loader {
         TemplateObject object = Start(e, ObjectKind::kBarcode);
         ReadBox(e, object);
         object.text = ParseValue(e.Require("value"), e);
+        object.spaced = e.Flag("spaced", false);
         object.colour = ReadColour(e, "color", kBlack);
         return object;
     }

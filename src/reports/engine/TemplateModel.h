@@ -83,7 +83,8 @@ struct TemplateObject {
     // Boxes, lines, frames of check boxes: pen width and colours.
     double pen = 0.5;
     Colour fill = kNoColour;
-    bool frame = true;  // check boxes: the four sides drawn
+    bool frame = true;    // check boxes: the four sides drawn
+    bool spaced = false;  // bar codes: the value is letter-spaced; its inserted blanks go
 
     int picture = -1;      // index into Template::pictures
     int target_page = -1;  // subreports: index into Template::pages

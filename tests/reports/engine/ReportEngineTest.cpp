@@ -397,6 +397,31 @@ TEST_F(ReportEngineTest, CheckBoxesLetterBoxesAndBarcodes) {
     EXPECT_FLOAT_EQ(barcode->w, 155);
 }
 
+TEST_F(ReportEngineTest, SpacedBarcodesEncodeTheValueWithoutItsInsertedBlanks) {
+    struct Case {
+        std::string value;
+        std::string_view spaced;
+        std::string encoded;
+    };
+    const std::vector<Case> cases = {
+        {"A B C D E 1 2 3 4 F", "true", "ABCDE1234F"},  // the PAN as the box keys hold it
+        {"ABCDE1234F", "true", "ABCDE1234F"},           // not letter-spaced: as it is
+        {"AB 12", "true", "AB 12"},
+        {"A B C D E 1 2 3 4 F", "false", "A B C D E 1 2 3 4 F"},
+    };
+    for (const Case& c : cases) {
+        gen_ = FakeDataset::Single({{"A4", c.value}});
+        const PreparedDocument doc = Prepare(R"(<page name="Page1">
+            <band kind="data" dataset="dsPartA_Gen" rows="1" height="50">
+              <barcode x="0" y="0" w="155" h="40.5" value='[dsPartA_Gen."A4"]' spaced=")" +
+                                             std::string(c.spaced) + R"("/>
+            </band></page>)");
+        const PreparedPage& page = doc.pages.at(0);
+        ASSERT_EQ(page.objects.size(), 1u);
+        EXPECT_EQ(page.Text(page.objects[0]), c.encoded) << c.value;
+    }
+}
+
 TEST_F(ReportEngineTest, GrowingTextsKeepTheirAnchor) {
     const PreparedDocument doc = Prepare(R"(<page name="Page1" margin="0">
         <band kind="data" dataset="dsPartA_Gen" rows="1" height="100">

@@ -289,6 +289,9 @@ TEST(TemplateLoader, ErrorsNameTheFileAndTheLine) {
          "h=\"1\" fill=\"pink\"/></band></page></report>",
          "line 2: 'pink' is not a colour"},
         {"<report><page name=\"P\" paper=\"A3\"/></report>", "paper is A4 or Letter, not 'A3'"},
+        {"<report><page name=\"P\"><band kind=\"data\" height=\"1\">\n<barcode x=\"0\" y=\"0\" "
+         "w=\"1\" h=\"1\" value=\"A\" spaced=\"blanks\"/></band></page></report>",
+         "line 2: 'blanks' is not true or false for spaced"},
     };
     for (const Case& c : cases) {
         EXPECT_NE(LoadError(c.xml).find(c.message), std::string::npos)
