@@ -4,16 +4,11 @@
 #include <string>
 #include <string_view>
 
+#include "acknowledgement/AcknowledgementValue.h"
 #include "reports/engine/Dataset.h"
 #include "staging/StagingReader.h"
 
 namespace orvane {
-
-// The value of one field of the acknowledgement's dataset dsMain, read from
-// the acknowledgement staging file (ACK.WIN) afresh for every call. This is
-// the acknowledgement report's value handler; fields it does not know are
-// empty.
-std::string dsMainGetValue(const StagingReader& reader, std::string_view field);
 
 // dsMain of TFormNewAcknowledgement: one record (a counter set to 1 by First,
 // raised by Next, at its end from 2 on), every field answered by

@@ -20,6 +20,11 @@ enum PreparedFlag : std::uint8_t {
     kClip = 2,     // texts: cut at the box
     kChecked = 4,  // check boxes: ticked
     kFramed = 8,   // check boxes: the four sides drawn
+    // Texts: turned 90 degrees counter-clockwise. The text is laid out as in a
+    // box h wide and w high (alignment, padding and wrapping along its own
+    // lines), then turned so that its lines read from the bottom of the box to
+    // the top and its first line lies along the box's left edge.
+    kRotated = 16,
 };
 
 // One object of a sheet, kept small: texts live in the sheet's text pool and

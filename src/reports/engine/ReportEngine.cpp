@@ -415,7 +415,8 @@ class Layout {
         prepared.halign = object.halign;
         prepared.valign = object.valign;
         prepared.flags =
-            static_cast<std::uint8_t>((object.wrap ? kWrap : 0) | (object.clip ? kClip : 0));
+            static_cast<std::uint8_t>((object.wrap ? kWrap : 0) | (object.clip ? kClip : 0) |
+                                      (object.rotated ? kRotated : 0));
         prepared.indent = static_cast<float>(object.indent);
         prepared.padding_x = static_cast<float>(object.padding_x);
         prepared.padding_y = static_cast<float>(object.padding_y);

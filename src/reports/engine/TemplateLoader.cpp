@@ -537,6 +537,15 @@ class Loader {
         object.padding_x = e.Number("padding", 2);
         object.padding_y = e.Number("padding-y", 1);
         object.cell = e.Number("cell", 0);
+        const std::string_view rotate = e.Get("rotate").value_or("0");
+        if (rotate != "0" && rotate != "90") {
+            e.Fail("rotate is 0 or 90 (a quarter turn to the left), not '" + std::string(rotate) +
+                   "'");
+        }
+        object.rotated = rotate == "90";
+        if (object.rotated && (object.grow_to_width || object.cell > 0)) {
+            e.Fail("a turned text cannot grow or print in cells");
+        }
     }
 
     HAlign ReadHAlign(Element& e, std::string_view attribute, HAlign fallback) {

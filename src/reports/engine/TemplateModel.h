@@ -78,7 +78,8 @@ struct TemplateObject {
     bool grow_to_width = false;  // the box takes the width of its text
     double indent = 0;           // extra space before the first character
     double padding_x = 2, padding_y = 1;
-    double cell = 0;  // > 0: one character per cell of this width (letter boxes)
+    double cell = 0;       // > 0: one character per cell of this width (letter boxes)
+    bool rotated = false;  // turned a quarter to the left: the lines read upwards
 
     // Boxes, lines, frames of check boxes: pen width and colours.
     double pen = 0.5;

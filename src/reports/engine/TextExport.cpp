@@ -28,6 +28,16 @@ void AddTextItems(const PreparedPage& page, const PreparedObject& object, double
         start = end + 1;
     }
     const double line_height = size * 1.15;
+    if (object.Has(kRotated)) {
+        // A turned text reads upwards: each of its lines stands beside the one
+        // before, so a reader meets them left to right at the box's middle.
+        for (std::size_t i = 0; i < lines.size(); ++i) {
+            if (lines[i].find_first_not_of(' ') == std::string_view::npos) continue;
+            const double x = object.x + object.padding_y + line_height * static_cast<double>(i);
+            items.push_back({object.y + object.h / 2, x, size, std::string(lines[i])});
+        }
+        return;
+    }
     const double block = line_height * static_cast<double>(lines.size());
     double top = object.y + object.padding_y;
     if (object.valign == VAlign::kCenter) top = object.y + (object.h - block) / 2;

@@ -91,6 +91,13 @@ std::string FontStyle(const FontSpec& font) {
 }
 
 std::string Position(const PreparedObject& object) {
+    if (object.Has(kRotated)) {
+        // Laid out upright with width and height swapped, then turned a
+        // quarter to the left about the box's bottom left corner.
+        return "left:" + Number(object.x) + "px;top:" + Number(object.y + object.h) +
+               "px;width:" + Number(object.h) + "px;height:" + Number(object.w) +
+               "px;transform-origin:0 0;transform:rotate(-90deg);";
+    }
     return "left:" + Number(object.x) + "px;top:" + Number(object.y) +
            "px;width:" + Number(object.w) + "px;height:" + Number(object.h) + "px;";
 }

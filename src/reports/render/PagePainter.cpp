@@ -121,6 +121,35 @@ void PagePainter::DrawText(const PreparedPage& page, const PreparedObject& objec
                            QPainter& painter) {
     const std::string_view text = page.Text(object);
     if (text.empty()) return;
+    if (object.Has(kRotated)) {
+        DrawTurnedText(text, object, painter);
+        return;
+    }
+    DrawUprightText(text, object, painter);
+}
+
+// A turned text is laid out upright in a box as wide as its own box is high,
+// then turned a quarter to the left about the box's bottom left corner. Its
+// glyphs are drawn at once, under the turn, rather than gathered with the
+// upright ones.
+void PagePainter::DrawTurnedText(std::string_view text, const PreparedObject& object,
+                                 QPainter& painter) {
+    PreparedObject upright = object;
+    upright.x = 0;
+    upright.y = 0;
+    upright.w = object.h;
+    upright.h = object.w;
+    painter.save();
+    painter.translate(object.x, object.y + object.h);
+    painter.rotate(-90);
+    turned_ = true;
+    DrawUprightText(text, upright, painter);
+    turned_ = false;
+    painter.restore();
+}
+
+void PagePainter::DrawUprightText(std::string_view text, const PreparedObject& object,
+                                  QPainter& painter) {
     if (object.cell > 0) {
         AddCells(object, text, painter);
         return;
@@ -171,7 +200,7 @@ void PagePainter::DrawTextSlowly(const QString& text, const PreparedObject& obje
 
 void PagePainter::AddGlyphs(const PreparedObject& object, std::string_view text, qreal x,
                             qreal baseline, QPainter& painter) {
-    if (texts_mode_ == Texts::kOneByOne) {
+    if (texts_mode_ == Texts::kOneByOne || turned_) {
         painter.save();
         painter.setPen(ToQColor(object.colour));
         painter.setFont(fonts_[object.font]);

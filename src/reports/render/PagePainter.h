@@ -58,6 +58,8 @@ class PagePainter {
     };
 
     void DrawText(const PreparedPage& page, const PreparedObject& object, QPainter& painter);
+    void DrawUprightText(std::string_view text, const PreparedObject& object, QPainter& painter);
+    void DrawTurnedText(std::string_view text, const PreparedObject& object, QPainter& painter);
     void DrawTextSlowly(const QString& text, const PreparedObject& object, bool clip,
                         QPainter& painter);
     void AddGlyphs(const PreparedObject& object, std::string_view text, qreal x, qreal baseline,
@@ -78,6 +80,7 @@ class PagePainter {
     std::vector<QImage> pictures_;
     std::vector<TextBatch> texts_;
     std::vector<StrokeBatch> strokes_;
+    bool turned_ = false;  // drawing a turned text: glyphs go straight to the painter
 };
 
 // Draws one sheet of a document (see PagePainter).

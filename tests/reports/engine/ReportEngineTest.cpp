@@ -440,6 +440,21 @@ TEST_F(ReportEngineTest, GrowingTextsKeepTheirAnchor) {
     for (const auto& box : boxes) EXPECT_NEAR(box.second, width, 0.01);
 }
 
+TEST_F(ReportEngineTest, TurnedTextsKeepTheirBoxAndAreMarkedForThePainter) {
+    const PreparedDocument doc = Prepare(R"(<page name="Page1" margin="0">
+        <band kind="data" dataset="dsPartA_Gen" rows="1" height="300">
+          <text x="5" y="10" w="30" h="200" rotate="90" align="center">PERSONAL INFORMATION</text>
+          <text x="40" y="10" w="100" h="20">[dsPartA_Gen."pi_Name"]</text>
+        </band></page>)");
+    const PreparedPage& page = doc.pages.at(0);
+    const PreparedObject& turned = TextObject(page, "PERSONAL INFORMATION");
+    EXPECT_TRUE(turned.Has(kRotated));
+    EXPECT_TRUE(turned.Has(kWrap));
+    EXPECT_FLOAT_EQ(turned.w, 30);  // the box stays as drawn on the sheet
+    EXPECT_FLOAT_EQ(turned.h, 200);
+    EXPECT_FALSE(TextObject(page, "ASHA RAO").Has(kRotated));
+}
+
 TEST_F(ReportEngineTest, ATemplateReadingADatasetTheFormLacksIsRefused) {
     report_ = LoadTemplate(R"(<report datasets="dsPartA_Gen dsPartB"><page name="P"/></report>)",
                            "itr2-2009-10.xml", DirectoryResources("/nonexistent"));

@@ -292,6 +292,12 @@ TEST(TemplateLoader, ErrorsNameTheFileAndTheLine) {
         {"<report><page name=\"P\"><band kind=\"data\" height=\"1\">\n<barcode x=\"0\" y=\"0\" "
          "w=\"1\" h=\"1\" value=\"A\" spaced=\"blanks\"/></band></page></report>",
          "line 2: 'blanks' is not true or false for spaced"},
+        {"<report><page name=\"P\"><band kind=\"data\" height=\"1\">\n<text x=\"0\" y=\"0\" "
+         "w=\"1\" h=\"1\" rotate=\"270\">A</text></band></page></report>",
+         "line 2: rotate is 0 or 90 (a quarter turn to the left), not '270'"},
+        {"<report><page name=\"P\"><band kind=\"data\" height=\"1\">\n<text x=\"0\" y=\"0\" "
+         "w=\"1\" h=\"1\" rotate=\"90\" cell=\"15\">A</text></band></page></report>",
+         "line 2: a turned text cannot grow or print in cells"},
     };
     for (const Case& c : cases) {
         EXPECT_NE(LoadError(c.xml).find(c.message), std::string::npos)

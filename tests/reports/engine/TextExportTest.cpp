@@ -58,5 +58,21 @@ TEST(TextExport, CsvHasOneRecordPerLineAndQuotesWhereNeeded) {
               "1;Name;\"Caf\xC3\xA9; \"\"Bar\"\"\"\r\nTwo\r\nlines\r\nResident;[X]\r\nPage 2\r\n");
 }
 
+TEST(TextExport, TurnedTextsReadAtTheMiddleOfTheirBoxLineBesideLine) {
+    PreparedDocument doc;
+    doc.fonts.push_back(FontSpec{"Book Antiqua", 10});
+    PreparedPage page;
+    // A one-line text at y 93.25 has its middle at 100, as has the turned
+    // box from 20 to 180.
+    TextAt(page, 0, 93.25f, "1");
+    TextAt(page, 10, 20, "COMPUTATION OF\nINCOME");
+    page.objects.back().w = 30;
+    page.objects.back().h = 160;
+    page.objects.back().flags = kRotated;
+    TextAt(page, 60, 93.25f, "Gross Total Income");
+    doc.pages.push_back(page);
+    ASSERT_EQ(DocumentCsv(doc), "1;COMPUTATION OF;INCOME;Gross Total Income\r\n");
+}
+
 }  // namespace
 }  // namespace orvane

@@ -259,6 +259,21 @@ TEST(PagePainter, DrawsTextsBoxesTicksAndBarCodesInPlace) {
     EXPECT_EQ(sheet.Dark(10, 345, 155, 1), 0);  // no text line under the bars
 }
 
+TEST(PagePainter, TurnedTextsReadUpwardsFromTheBottomOfTheirBox) {
+    const PaintedSheet sheet(R"(
+        <text x="300" y="50" w="40" h="300" rotate="90" size="16">TURNED</text>
+        <text x="400" y="100" w="200" h="20" size="16">After</text>)");
+    // Left-aligned along its lines: it starts at the bottom of the box and
+    // runs up; its top lies along the box's left edge.
+    EXPECT_GT(sheet.Dark(300, 250, 20, 100), 40);
+    EXPECT_EQ(sheet.Dark(300, 50, 40, 180), 0);
+    EXPECT_EQ(sheet.Dark(322, 50, 18, 300), 0);
+    EXPECT_EQ(sheet.Dark(0, 350, 793, 50), 0);
+    // The painter is upright again for the next text.
+    EXPECT_GT(sheet.Dark(400, 100, 60, 20), 20);
+    EXPECT_EQ(sheet.Dark(400, 120, 60, 60), 0);
+}
+
 TEST(ExportPresenter, WritesTheFormatTheExtensionNames) {
     const test::TempDir dir;
     test::WriteFile(dir / "ITR1.WIN", CrLf({"[PART-A-GEN]", "pi_Name=ASHA RAO"}));
