@@ -60,7 +60,10 @@ QFont ReportFont(const FontSpec& spec) {
     font.setUnderline(spec.underline);
     // Unhinted outlines: the same advances on screen, in PDF and in images.
     font.setHintingPreference(QFont::PreferNoHinting);
-    font.setStyleStrategy(QFont::StyleStrategy(QFont::PreferOutline | QFont::PreferQuality));
+    // No shaping for the Latin texts of the forms: without ligatures ("fi",
+    // "ffi") a printed PDF keeps its words searchable and copyable.
+    font.setStyleStrategy(QFont::StyleStrategy(QFont::PreferOutline | QFont::PreferQuality |
+                                               QFont::PreferNoShaping));
     font.setKerning(false);
     return font;
 }

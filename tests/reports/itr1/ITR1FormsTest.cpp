@@ -137,6 +137,9 @@ TEST(ITR1Forms, EachYearPrintsItsReturnOnItsForm) {
         for (const std::string& text : printed.texts)
             EXPECT_NE(all.find(text), std::string::npos) << text;
         EXPECT_EQ(Count(all, "Sign here"), 1u);
+        // words stay searchable: no ligature glyphs such as "fi" in the PDF's text
+        EXPECT_NE(all.find("Seal and Signature of receiving official"), std::string::npos);
+        EXPECT_EQ(all.find("\xEF\xAC"), std::string::npos);
         // the first sheet holds the general part and the income, nothing of the tables
         EXPECT_NE(sheets[0].find("Gross Total Income"), std::string::npos);
         EXPECT_EQ(sheets[0].find("Details of"), std::string::npos);
