@@ -32,10 +32,12 @@ constexpr KeyRow kAddressAndPan[] = {
 };
 
 // ...and the assessing officer below the filing status.
+// clang-format off
 constexpr KeyRow kWard[] = {
     {"Ward", "ITRForm:DesigOfficerWardorCircle", Conv::kAsIs, {}, Forms({1, 2, 3, 4})},
     {"Ward", "ITRForm:DesigTaxOfficeInfo/ITRForm:DesigOfficerWardorCircle", Conv::kAsIs, {}, kFirms},
 };
+// clang-format on
 static_assert(!HasOverlappingKeys(kWard));
 
 // The boxed form of 2011-12, below the identity block.
@@ -72,9 +74,11 @@ constexpr KeyRow kAddress2011[] = {
 };
 
 // The tick boxes of the form filed (2011-12), in their order on the page.
+// clang-format off
 constexpr std::array<std::pair<std::string_view, int>, 7> kFormBoxes = {{
     {"Form1", 1}, {"Form2", 2}, {"Form3", 3}, {"Form4", 4}, {"Form4s", 45}, {"Form5", 5}, {"Form6", 6},
 }};
+// clang-format on
 
 // The return-section codes of the tick boxes A14a to A14f.
 constexpr std::array<std::string_view, 6> kSectionCodes = {"11", "12", "13", "14", "15", "16"};
@@ -147,17 +151,20 @@ constexpr AmountSource kTiGross{"ITRForm:PartB-TI/ITRForm:GrossTotalIncome"};
 constexpr AmountSource kTiDeductions{"ITRForm:PartB-TI/ITRForm:DeductionsUnderScheduleVIA"};
 constexpr AmountSource kTiTotal{"ITRForm:PartB-TI/ITRForm:TotalIncome"};
 constexpr AmountSource kTiLoss{"ITRForm:PartB-TI/ITRForm:LossesOfCurrentYearCarriedFwd"};
-constexpr AmountSource kTtiNetTax{"ITRForm:PartB_TTI/ITRForm:ComputationOfTaxLiability/ITRForm:NetTaxLiability"};
+constexpr AmountSource kTtiNetTax{
+    "ITRForm:PartB_TTI/ITRForm:ComputationOfTaxLiability/ITRForm:NetTaxLiability"};
 constexpr AmountSource kTtiInterest{
     "ITRForm:PartB_TTI/ITRForm:ComputationOfTaxLiability/ITRForm:IntrstPay/ITRForm:TotalIntrstPay"};
 constexpr AmountSource kTtiAggregate{
     "ITRForm:PartB_TTI/ITRForm:ComputationOfTaxLiability/ITRForm:AggregateTaxInterestLiability"};
-constexpr AmountSource kTtiAdvance{"ITRForm:PartB_TTI/ITRForm:TaxPaid/ITRForm:TaxesPaid/ITRForm:AdvanceTax"};
+constexpr AmountSource kTtiAdvance{
+    "ITRForm:PartB_TTI/ITRForm:TaxPaid/ITRForm:TaxesPaid/ITRForm:AdvanceTax"};
 constexpr AmountSource kTtiTds{"ITRForm:PartB_TTI/ITRForm:TaxPaid/ITRForm:TaxesPaid/ITRForm:TDS"};
 constexpr AmountSource kTtiTcs{"ITRForm:PartB_TTI/ITRForm:TaxPaid/ITRForm:TaxesPaid/ITRForm:TCS"};
 constexpr AmountSource kTtiSelfAssessment{
     "ITRForm:PartB_TTI/ITRForm:TaxPaid/ITRForm:TaxesPaid/ITRForm:SelfAssessmentTax"};
-constexpr AmountSource kTtiTotalPaid{"ITRForm:PartB_TTI/ITRForm:TaxPaid/ITRForm:TaxesPaid/ITRForm:TotalTaxesPaid"};
+constexpr AmountSource kTtiTotalPaid{
+    "ITRForm:PartB_TTI/ITRForm:TaxPaid/ITRForm:TaxesPaid/ITRForm:TotalTaxesPaid"};
 constexpr AmountSource kTtiPayable{"ITRForm:PartB_TTI/ITRForm:TaxPaid/ITRForm:BalTaxPayable"};
 constexpr AmountSource kTtiRefund{"ITRForm:PartB_TTI/ITRForm:Refund/ITRForm:RefundDue"};
 constexpr AmountSource kTtiRefunds{"ITRForm:PartB_TTI/ITRForm:RefundsDue"};
@@ -165,9 +172,9 @@ constexpr AmountSource kTtiRefunds{"ITRForm:PartB_TTI/ITRForm:RefundsDue"};
 constexpr AmountSources kItr2And3 = {{kTiGross, kTiDeductions, kTiTotal, kTiLoss, kTtiNetTax,
                                       kTtiInterest, kTtiAggregate, kTtiAdvance, kTtiTds, kEmpty,
                                       kTtiSelfAssessment, kTtiTotalPaid, kTtiPayable, kTtiRefund}};
-constexpr AmountSources kItr4 = {{kTiGross, kTiDeductions, kTiTotal, kTiLoss, kTtiNetTax, kTtiInterest,
-                                  kTtiAggregate, kTtiAdvance, kTtiTds, kTtiTcs, kTtiSelfAssessment,
-                                  kTtiTotalPaid, kTtiPayable, kTtiRefund}};
+constexpr AmountSources kItr4 = {{kTiGross, kTiDeductions, kTiTotal, kTiLoss, kTtiNetTax,
+                                  kTtiInterest, kTtiAggregate, kTtiAdvance, kTtiTds, kTtiTcs,
+                                  kTtiSelfAssessment, kTtiTotalPaid, kTtiPayable, kTtiRefund}};
 constexpr AmountSources kItr5And6 = {{kTiGross, kTiDeductions, kTiTotal, kTiLoss, kTtiNetTax,
                                       kTtiInterest, kTtiAggregate, kTtiAdvance, kTtiTds, kTtiTcs,
                                       kTtiSelfAssessment, kTtiTotalPaid, kTtiPayable, kTtiRefunds}};
@@ -190,7 +197,7 @@ constexpr std::array<std::string_view, 9> kFringeBenefits = {
 
 // The TI keys of the table layout, one per amount Q1 to Q23.
 constexpr std::array<std::string_view, 23> kTableKeys = {
-    "1", "2", "3", "3a", "4", "5", "6", "7a", "7b", "7c", "7d", "7e",
+    "1", "2", "3",  "3a", "4",  "5",  "6",   "7a",  "7b",  "7c", "7d", "7e",
     "8", "9", "10", "11", "12", "13", "14a", "14b", "14c", "15", "16",
 };
 
@@ -202,9 +209,9 @@ struct BoxAmount {
     bool signed_amount = false;
 };
 constexpr BoxAmount kBoxAmounts[] = {
-    {"B1", 1, true}, {"B2", 2},  {"B3", 3, true}, {"B4", 4, true}, {"B5", 5},
-    {"B6", 6},       {"B7", 7},  {"B8", 8},       {"B9", 11},      {"B10", 9},
-    {"B11", 10},     {"B12", 12}, {"B13", 13},    {"B14", 14},
+    {"B1", 1, true}, {"B2", 2},   {"B3", 3, true}, {"B4", 4, true}, {"B5", 5},
+    {"B6", 6},       {"B7", 7},   {"B8", 8},       {"B9", 11},      {"B10", 9},
+    {"B11", 10},     {"B12", 12}, {"B13", 13},     {"B14", 14},
 };
 
 using Amounts = std::array<std::string, 23>;
@@ -214,7 +221,9 @@ std::string_view StoreName(int assessment_year) {
     return assessment_year == 2010 ? "ACK2010" : "ACK";
 }
 
-bool IsFirm(int form_code) { return form_code == 5 || form_code == 6 || form_code == 8; }
+bool IsFirm(int form_code) {
+    return form_code == 5 || form_code == 6 || form_code == 8;
+}
 
 XmlNode FirstGeneralBlock(const ReturnContext& context) {
     if (context.FormCode == 1) return FindChild(context.ReturnRoot, "ITR1FORM:ITR1");
@@ -266,8 +275,8 @@ std::string Name(const ReturnContext& context, XmlNode identity) {
     const XmlNode name = FindChild(identity, "ITRForm:AssesseeName");
     const std::string surname = GetNodeValue(name, "ITRForm:SurNameOrOrgName");
     if (IsFirm(context.FormCode)) return surname;
-    return GetNodeValue(name, "ITRForm:FirstName") + " " + GetNodeValue(name, "ITRForm:MiddleName") +
-           " " + surname;
+    return GetNodeValue(name, "ITRForm:FirstName") + " " +
+           GetNodeValue(name, "ITRForm:MiddleName") + " " + surname;
 }
 
 void WritePersonalTable(TIniControl& ini, const ReturnContext& context, XmlNode identity,
@@ -330,13 +339,13 @@ void WriteAmounts2011(TIniControl& ini, const Amounts& amounts) {
 }  // namespace
 
 void FillAcknowledgement(ReturnContext& context, const StagingSettings& settings) {
-    TIniControl ini = TIniControl::Create(StoreName(context.AssessmentYear), context.AssessmentYear,
-                                          settings);
+    TIniControl ini =
+        TIniControl::Create(StoreName(context.AssessmentYear), context.AssessmentYear, settings);
     const XmlNode g1 = FirstGeneralBlock(context);
     ini.WriteValue(kPersonal, "FileNo", "");
     if (g1) {
-        const XmlNode identity =
-            FindChild(g1, IsFirm(context.FormCode) ? "ITRForm:OrgFirmInfo" : "ITRForm:PersonalInfo");
+        const XmlNode identity = FindChild(
+            g1, IsFirm(context.FormCode) ? "ITRForm:OrgFirmInfo" : "ITRForm:PersonalInfo");
         const XmlNode filing_status = FindChild(g1, "ITRForm:FilingStatus");
         const bool boxed = context.AssessmentYear == 2011;
         ini.WriteValue(kPersonal, "User", kCourtesyLine);

@@ -4,8 +4,8 @@
 
 #include "Error.h"
 #include "app/Commands.h"
-#include "reports/render/ExportPresenter.h"
 #include "mapping/Recognition.h"
+#include "reports/render/ExportPresenter.h"
 
 namespace orvane {
 namespace {
@@ -39,14 +39,16 @@ StagingSettings SettingsFor(const CommandLineOptions& options, ReportPresenter* 
 
 // Remembers the staging file of a run without showing anything.
 class StagingPathPresenter : public ReportPresenter {
-public:
+  public:
     void Present(const StagedReport& report) override { staging_file = report.staging_file; }
     std::filesystem::path staging_file;
 };
 
 }  // namespace
 
-std::string_view UsageText() { return kUsage; }
+std::string_view UsageText() {
+    return kUsage;
+}
 
 CommandLineOptions ParseCommandLine(std::span<const std::string> args) {
     CommandLineOptions options;
@@ -73,7 +75,8 @@ CommandLineOptions ParseCommandLine(std::span<const std::string> args) {
             options.acknowledgement = true;
         } else if (arg == "--staging-dir" && options.command != Command::kInfo) {
             options.staging_dir = value();
-        } else if (arg == "-o" && (options.command == Command::kForm || options.command == Command::kAck)) {
+        } else if (arg == "-o" &&
+                   (options.command == Command::kForm || options.command == Command::kAck)) {
             options.output = value();
         } else if (arg.starts_with("-") && arg.size() > 1) {
             throw UsageError("unknown option '" + arg + "' for " + args[0]);
@@ -110,7 +113,8 @@ int RunHeadless(const CommandLineOptions& options, std::ostream& out, std::ostre
             case Command::kForm:
             case Command::kAck: {
                 const bool ack = options.command == Command::kAck;
-                ExportPresenter presenter(options.output.value_or(DefaultOutputPath(options.file, ack)));
+                ExportPresenter presenter(
+                    options.output.value_or(DefaultOutputPath(options.file, ack)));
                 const StagingSettings settings = SettingsFor(options, &presenter);
                 if (ack) {
                     RunAcknowledgement(context, settings);

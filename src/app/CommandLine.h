@@ -13,7 +13,7 @@ namespace orvane {
 struct CommandLineOptions {
     enum class Command { kWindow, kHelp, kInfo, kStage, kForm, kAck };
     Command command = Command::kWindow;
-    bool acknowledgement = false;                     // stage --ack
+    bool acknowledgement = false;                      // stage --ack
     std::optional<std::filesystem::path> staging_dir;  // --staging-dir DIR
     std::optional<std::filesystem::path> output;       // -o OUT
     std::filesystem::path file;                        // RETURN.xml
@@ -26,7 +26,7 @@ std::string_view UsageText();
 CommandLineOptions ParseCommandLine(std::span<const std::string> args);
 
 class UsageError : public std::runtime_error {
-public:
+  public:
     using std::runtime_error::runtime_error;
 };
 

@@ -43,7 +43,9 @@ void RequireFile(const ReturnContext& context) {
 
 }  // namespace
 
-std::span<const DriverRow> FormDispatchTable() { return kDrivers; }
+std::span<const DriverRow> FormDispatchTable() {
+    return kDrivers;
+}
 
 void RunForm(ReturnContext& context, const StagingSettings& settings) {
     RequireFile(context);

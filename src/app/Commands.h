@@ -11,7 +11,7 @@ namespace orvane {
 
 // Raised when the return's file is no longer where it was picked.
 class ReturnFileMissing : public Error {
-public:
+  public:
     using Error::Error;
 };
 

@@ -14,7 +14,9 @@
 
 // The window's artwork lives in a static library, whose resources are
 // registered by hand.
-static void InitArtwork() { Q_INIT_RESOURCE(artwork); }
+static void InitArtwork() {
+    Q_INIT_RESOURCE(artwork);
+}
 
 namespace orvane {
 namespace {
@@ -42,7 +44,8 @@ std::optional<QString> ChooseReturnFile(QWidget* parent) {
     QFileDialog dialog(parent, "Open file");
     dialog.setNameFilter("XML files (*.XML *.xml)");
     dialog.setFileMode(QFileDialog::ExistingFile);
-    dialog.setFilter(QDir::AllDirs | QDir::Files | QDir::NoDotAndDotDot);  // hidden files not listed
+    dialog.setFilter(QDir::AllDirs | QDir::Files |
+                     QDir::NoDotAndDotDot);  // hidden files not listed
     if (dialog.exec() != QDialog::Accepted || dialog.selectedFiles().isEmpty()) return std::nullopt;
     return dialog.selectedFiles().front();
 }
@@ -85,8 +88,8 @@ TFormOrvane::TFormOrvane(ReportPresenter* presenter, std::filesystem::path stagi
 
     auto* logo = new QLabel(this);
     logo->setObjectName("Image1");
-    logo->setPixmap(QPixmap(":/orvane/logo.svg").scaled(120, 64, Qt::KeepAspectRatio,
-                                                        Qt::SmoothTransformation));
+    logo->setPixmap(QPixmap(":/orvane/logo.svg")
+                        .scaled(120, 64, Qt::KeepAspectRatio, Qt::SmoothTransformation));
     logo->setGeometry(404, 47, 124, 71);
     logo->setAlignment(Qt::AlignCenter);
 
@@ -96,7 +99,8 @@ TFormOrvane::TFormOrvane(ReportPresenter* presenter, std::filesystem::path stagi
     link->setTextFormat(Qt::RichText);
     link->setCursor(Qt::PointingHandCursor);
     link->setOpenExternalLinks(false);
-    connect(link, &QLabel::linkActivated, [](const QString& url) { QDesktopServices::openUrl(QUrl(url)); });
+    connect(link, &QLabel::linkActivated,
+            [](const QString& url) { QDesktopServices::openUrl(QUrl(url)); });
 
     connect(browse_, &QPushButton::clicked, this, &TFormOrvane::btnOpenClick);
     connect(form_, &QPushButton::clicked, this, &TFormOrvane::btnFormClick);
@@ -116,9 +120,13 @@ void TFormOrvane::btnOpenClick() {
     }
 }
 
-void TFormOrvane::btnFormClick() { RunCommand(RunForm); }
+void TFormOrvane::btnFormClick() {
+    RunCommand(RunForm);
+}
 
-void TFormOrvane::btnAckClick() { RunCommand(RunAcknowledgement); }
+void TFormOrvane::btnAckClick() {
+    RunCommand(RunAcknowledgement);
+}
 
 void TFormOrvane::RunCommand(void (*command)(ReturnContext&, const StagingSettings&)) {
     if (!return_) {
@@ -138,6 +146,8 @@ void TFormOrvane::RunCommand(void (*command)(ReturnContext&, const StagingSettin
     }
 }
 
-void TFormOrvane::Warn(const QString& text) { show_message_(this, QMessageBox::Warning, text); }
+void TFormOrvane::Warn(const QString& text) {
+    show_message_(this, QMessageBox::Warning, text);
+}
 
 }  // namespace orvane

@@ -4,7 +4,6 @@
 #include <QLineEdit>
 #include <QPushButton>
 #include <QWidget>
-
 #include <filesystem>
 #include <functional>
 #include <optional>
@@ -20,7 +19,7 @@ namespace orvane {
 class TFormOrvane : public QWidget {
     Q_OBJECT
 
-public:
+  public:
     // Asks the user for a return file; none when the dialog is cancelled.
     using FileChooser = std::function<std::optional<QString>(QWidget* parent)>;
     // Shows a message box: kind is QMessageBox::Warning or QMessageBox::Critical.
@@ -40,12 +39,12 @@ public:
     // The text of the path box (the picked path in capital letters).
     QString PathText() const { return path_box_->text(); }
 
-public slots:
+  public slots:
     void btnOpenClick();
     void btnFormClick();
     void btnAckClick();
 
-private:
+  private:
     void Warn(const QString& text);
     void RunCommand(void (*command)(ReturnContext&, const StagingSettings&));
 

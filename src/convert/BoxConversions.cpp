@@ -8,11 +8,15 @@
 namespace orvane {
 namespace {
 
-std::string_view OrZero(std::string_view amount) { return amount.empty() ? "0" : amount; }
+std::string_view OrZero(std::string_view amount) {
+    return amount.empty() ? "0" : amount;
+}
 
 }  // namespace
 
-std::string Flag(std::string_view text, std::string_view code) { return text == code ? "1" : "0"; }
+std::string Flag(std::string_view text, std::string_view code) {
+    return text == code ? "1" : "0";
+}
 
 std::string FlagOnFirstThree(std::string_view text, std::string_view code) {
     std::string first(text.substr(0, 3));
@@ -48,8 +52,8 @@ std::string RefundTest(std::string_view amount) {
 }
 
 std::string NilTest(std::string_view refund, std::string_view balance_payable) {
-    const auto sum = static_cast<long long>(ParseInt32(OrZero(refund))) +
-                     ParseInt32(OrZero(balance_payable));
+    const auto sum =
+        static_cast<long long>(ParseInt32(OrZero(refund))) + ParseInt32(OrZero(balance_payable));
     return sum == 0 ? "1" : "0";
 }
 

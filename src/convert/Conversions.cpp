@@ -66,7 +66,8 @@ std::int32_t ParseInt32(std::string_view text) {
 
 std::int32_t AddIntText(std::int32_t total, std::string_view text) {
     if (text.empty()) return total;
-    const auto sum = static_cast<std::uint32_t>(total) + static_cast<std::uint32_t>(ParseInt32(text));
+    const auto sum =
+        static_cast<std::uint32_t>(total) + static_cast<std::uint32_t>(ParseInt32(text));
     return static_cast<std::int32_t>(sum);
 }
 

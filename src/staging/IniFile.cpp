@@ -36,7 +36,9 @@ std::string SingleLine(std::string_view value) {
     return out;
 }
 
-std::string HeaderLine(std::string_view name) { return "[" + std::string(name) + "]"; }
+std::string HeaderLine(std::string_view name) {
+    return "[" + std::string(name) + "]";
+}
 
 std::string EntryLine(std::string_view key, std::string_view value) {
     return std::string(key) + "=" + std::string(value);
@@ -55,7 +57,8 @@ IniFile IniFile::Parse(std::string_view text) {
         line = TrimSpaces(line);
         if (line.starts_with('[')) {
             const auto close = line.find(']');
-            const std::string_view name = TrimSpaces(line.substr(1, close == line.npos ? line.npos : close - 1));
+            const std::string_view name =
+                TrimSpaces(line.substr(1, close == line.npos ? line.npos : close - 1));
             const auto found = file.section_index_.find(Lowered(name));
             current = found == file.section_index_.end() ? &file.AddSection(name)
                                                          : &file.sections_[found->second];
@@ -64,7 +67,8 @@ IniFile IniFile::Parse(std::string_view text) {
         const auto equals = line.find('=');
         if (current == nullptr || equals == std::string_view::npos) continue;
         const std::string_view key = TrimSpaces(line.substr(0, equals));
-        if (!current->index.contains(Lowered(key))) AddEntry(*current, key, line.substr(equals + 1));
+        if (!current->index.contains(Lowered(key)))
+            AddEntry(*current, key, line.substr(equals + 1));
     }
     return file;
 }

@@ -11,7 +11,7 @@ namespace orvane {
 // semantics: sections of "key=value" lines, names matched without regard to
 // letter case, lines ended by CR LF, text in the Windows-1252 code page.
 class IniFile {
-public:
+  public:
     // Reads the sections and entries of an INI text. Lines before the first
     // section and lines without "=" hold no entries.
     static IniFile Parse(std::string_view text);
@@ -44,7 +44,7 @@ public:
     // The longest value a read returns.
     static constexpr std::size_t kMaxValueLength = 2047;
 
-private:
+  private:
     struct Entry {
         std::string key;
         std::string value;

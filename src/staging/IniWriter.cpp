@@ -43,6 +43,8 @@ void IniWriter::Put(std::string_view text) {
     if (!out_) Fail();
 }
 
-void IniWriter::Fail() const { throw Error("Unable to write to " + path_.string()); }
+void IniWriter::Fail() const {
+    throw Error("Unable to write to " + path_.string());
+}
 
 }  // namespace orvane

@@ -12,7 +12,7 @@ namespace orvane {
 // was written so far. Appends where the profile semantics allow it and
 // rewrites the file only when an entry lands before its end.
 class IniWriter {
-public:
+  public:
     explicit IniWriter(std::filesystem::path path);
 
     // Writes one entry with the profile semantics; throws Error
@@ -21,7 +21,7 @@ public:
 
     const std::filesystem::path& Path() const { return path_; }
 
-private:
+  private:
     void Append(std::string_view text);
     void Rewrite();
     void Open(std::ios::openmode mode);

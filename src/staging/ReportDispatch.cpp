@@ -61,7 +61,9 @@ bool Matches(const ReportDispatchRow& row, std::string_view name, int year) {
 
 }  // namespace
 
-std::span<const ReportDispatchRow> ReportDispatchTable() { return kDispatch; }
+std::span<const ReportDispatchRow> ReportDispatchTable() {
+    return kDispatch;
+}
 
 std::optional<ReportChoice> SelectReport(std::string_view store_name, int assessment_year) {
     for (const ReportDispatchRow& row : kDispatch) {

@@ -21,14 +21,14 @@ struct StagedReport {
 // (ITR-4S before 2011-12): the staging file is complete, nothing is shown, and
 // the user is told so with a warning rather than an error.
 class NoPrintedFormError : public Error {
-public:
+  public:
     using Error::Error;
 };
 
 // Shows the report of a finished staging run: the window's preview, the
 // command line's export, or nothing at all for `orvane stage`.
 class ReportPresenter {
-public:
+  public:
     virtual ~ReportPresenter() = default;
     virtual void Present(const StagedReport& report) = 0;
 };

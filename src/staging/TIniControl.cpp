@@ -27,8 +27,8 @@ TIniControl TIniControl::Create(std::string_view name, int assessment_year,
     std::error_code error;
     const auto status = std::filesystem::symlink_status(path, error);
     if (std::filesystem::exists(status)) {
-        const bool removable = std::filesystem::is_regular_file(status) ||
-                               std::filesystem::is_symlink(status);
+        const bool removable =
+            std::filesystem::is_regular_file(status) || std::filesystem::is_symlink(status);
         if (!removable || !std::filesystem::remove(path, error) || error) {
             throw Error("Unable to write to " + path.string());
         }
@@ -45,8 +45,8 @@ void TIniControl::WriteValue(std::string_view section, std::string_view key,
 void TIniControl::ShowReport() {
     writer_.reset();
     if (presenter_ == nullptr) return;
-    presenter_->Present(StagedReport{name_, assessment_year_, path_,
-                                     SelectReport(name_, assessment_year_)});
+    presenter_->Present(
+        StagedReport{name_, assessment_year_, path_, SelectReport(name_, assessment_year_)});
 }
 
 }  // namespace orvane

@@ -12,8 +12,8 @@ namespace orvane {
 
 // Where a run keeps its staging file and who shows its report.
 struct StagingSettings {
-    std::filesystem::path directory;        // the staging files' directory
-    ReportPresenter* presenter = nullptr;   // none: ShowReport only closes the file
+    std::filesystem::path directory;       // the staging files' directory
+    ReportPresenter* presenter = nullptr;  // none: ShowReport only closes the file
 };
 
 // The directory of the running executable, where staging files live by default.
@@ -23,7 +23,7 @@ std::filesystem::path ExecutableDirectory();
 // entry, then asked to show its report. Calling order: Create, WriteValue...,
 // ShowReport, Finish.
 class TIniControl {
-public:
+  public:
     // Works out the staging path for the store name (and, for ITR1, the year)
     // and deletes an old file there. Throws Error "Unable to write to <path>"
     // when an old file cannot be deleted, before anything is written, so that
@@ -46,7 +46,7 @@ public:
     int AssessmentYear() const { return assessment_year_; }
     const std::filesystem::path& Path() const { return path_; }
 
-private:
+  private:
     TIniControl(std::string name, int assessment_year, std::filesystem::path path,
                 ReportPresenter* presenter);
 

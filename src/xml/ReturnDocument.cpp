@@ -45,8 +45,8 @@ std::string Normalised(std::string_view xml) {
 }
 
 std::pair<int, int> LineAndColumn(std::string_view text, std::ptrdiff_t offset) {
-    const auto end = std::min<std::size_t>(static_cast<std::size_t>(std::max<std::ptrdiff_t>(offset, 0)),
-                                           text.size());
+    const auto end = std::min<std::size_t>(
+        static_cast<std::size_t>(std::max<std::ptrdiff_t>(offset, 0)), text.size());
     int line = 1;
     int column = 1;
     for (std::size_t i = 0; i < end; ++i) {
@@ -79,8 +79,8 @@ std::shared_ptr<ReturnDocument> ReturnDocument::Parse(std::string_view xml,
     if (!result) {
         const auto [line, column] = LineAndColumn(text, result.offset);
         std::ostringstream message;
-        message << source_name << " is not well-formed XML: " << result.description()
-                << " at line " << line << ", column " << column;
+        message << source_name << " is not well-formed XML: " << result.description() << " at line "
+                << line << ", column " << column;
         throw Error(message.str());
     }
     return document;
@@ -90,6 +90,8 @@ std::size_t ReturnDocument::TopLevelNodeCount() const {
     return static_cast<std::size_t>(std::distance(doc_.begin(), doc_.end()));
 }
 
-void ReturnDocument::RemoveFirstTopLevelNode() { doc_.remove_child(doc_.first_child()); }
+void ReturnDocument::RemoveFirstTopLevelNode() {
+    doc_.remove_child(doc_.first_child());
+}
 
 }  // namespace orvane

@@ -1,10 +1,9 @@
 #pragma once
 
-#include <pugixml.hpp>
-
 #include <cstddef>
 #include <filesystem>
 #include <memory>
+#include <pugixml.hpp>
 #include <string_view>
 
 namespace orvane {
@@ -18,7 +17,7 @@ using XmlNode = pugi::xml_node;
 // return is recognised); whitespace-only text is dropped; qualified names keep
 // their prefixes.
 class ReturnDocument {
-public:
+  public:
     // Parses the file; throws Error naming the problem and its line when the
     // file cannot be read or is not well-formed XML.
     static std::shared_ptr<ReturnDocument> Load(const std::filesystem::path& path);
@@ -35,7 +34,7 @@ public:
     // Removes the first top-level node from the in-memory tree (never the file).
     void RemoveFirstTopLevelNode();
 
-private:
+  private:
     pugi::xml_document doc_;
 };
 

@@ -1,7 +1,6 @@
-#include "acknowledgement/FillAcknowledgement.h"
-
 #include <gtest/gtest.h>
 
+#include "acknowledgement/FillAcknowledgement.h"
 #include "support/FillerRun.h"
 #include "support/StagingFiles.h"
 
@@ -41,8 +40,10 @@ TEST(FillAcknowledgement, WholeAckFileOfEachLayoutAndForm) {
 }
 
 TEST(FillAcknowledgement, WithoutGeneralBlockOnlyTheFileNumberIsWritten) {
-    for (const auto& [form_code, xml] : std::vector<std::pair<int, std::string>>{
-             {2, "<R><ITR2FORM:ITR2/></R>"}, {1, "<R><Other/></R>"}, {45, "<R><ITR1FORM:ITR1/></R>"}}) {
+    for (const auto& [form_code, xml] :
+         std::vector<std::pair<int, std::string>>{{2, "<R><ITR2FORM:ITR2/></R>"},
+                                                  {1, "<R><Other/></R>"},
+                                                  {45, "<R><ITR1FORM:ITR1/></R>"}}) {
         test::InlineReturn r(xml, form_code, 2011);
         const test::TempDir dir;
         FillAcknowledgement(r.context, {dir.Path(), nullptr});

@@ -129,7 +129,8 @@ TEST(CommandLine, StageWritesTheStagingFilesOfTheBusinessReturns) {
         {"itr8-2011.xml", "ITR8.WIN"},
     };
     for (const auto& [fixture, file] : cases) {
-        const auto result = RunOrvane({"stage", "--staging-dir", dir.Path().string(), Fixture(fixture)});
+        const auto result =
+            RunOrvane({"stage", "--staging-dir", dir.Path().string(), Fixture(fixture)});
         EXPECT_EQ(result.status, 0) << fixture << " " << result.err;
         EXPECT_EQ(result.out, (dir / file).string() + "\n");
         EXPECT_TRUE(std::filesystem::exists(dir / file)) << file;

@@ -1,9 +1,8 @@
-#include "app/MainWindow.h"
-
 #include <gtest/gtest.h>
 
 #include <QMessageBox>
 
+#include "app/MainWindow.h"
 #include "support/RunOrvane.h"
 #include "support/TempDir.h"
 
@@ -13,7 +12,7 @@ namespace {
 using test::Fixture;
 
 class RecordingPresenter : public ReportPresenter {
-public:
+  public:
     void Present(const StagedReport& report) override {
         shown.push_back(report);
         if (refuse) throw NoPrintedFormError("No printed form of ITR-4S for this assessment year");
@@ -28,7 +27,7 @@ struct Message {
 };
 
 class MainWindowTest : public ::testing::Test {
-protected:
+  protected:
     MainWindowTest() : window_(&presenter_, dir_.Path()) {
         window_.SetFileChooser([this](QWidget*) { return next_file_; });
         window_.SetMessageShower([this](QWidget*, int kind, const QString& text) {
@@ -130,7 +129,7 @@ TEST_F(MainWindowTest, AnErrorInsideADriverIsShownAndTheWindowGoesOn) {
     EXPECT_EQ(messages_[0].text, "'2500.50' is not a valid integer value");
     EXPECT_TRUE(presenter_.shown.empty());
     EXPECT_TRUE(std::filesystem::exists(dir_ / "ITR1.WIN"));  // keeps what was written
-    window_.btnAckClick();  // the window still works
+    window_.btnAckClick();                                    // the window still works
     EXPECT_EQ(presenter_.shown.size(), 1u);
 }
 
@@ -146,7 +145,8 @@ TEST_F(MainWindowTest, AReturnWithoutPrintedFormIsAWarning) {
 
 TEST_F(MainWindowTest, LayoutAndScreenshot) {
     EXPECT_EQ(window_.objectName(), "FormOrvane");
-    EXPECT_EQ(window_.windowTitle(), "Orvane Printing ( Release v.3.0)  - (A.Y.2008-09 to 2011-12)");
+    EXPECT_EQ(window_.windowTitle(),
+              "Orvane Printing ( Release v.3.0)  - (A.Y.2008-09 to 2011-12)");
     EXPECT_EQ(window_.size(), QSize(531, 122));
     const auto* browse = window_.findChild<QPushButton*>("btnOpen");
     ASSERT_NE(browse, nullptr);

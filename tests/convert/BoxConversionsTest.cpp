@@ -1,8 +1,7 @@
-#include "convert/BoxConversions.h"
-
 #include <gtest/gtest.h>
 
 #include "Error.h"
+#include "convert/BoxConversions.h"
 
 namespace orvane {
 namespace {

@@ -1,10 +1,9 @@
-#include "convert/Conversions.h"
-
 #include <gtest/gtest.h>
 
 #include <limits>
 
 #include "Error.h"
+#include "convert/Conversions.h"
 
 namespace orvane {
 namespace {
@@ -41,10 +40,11 @@ TEST(AddIntText, RefusesWhatIsNotAnInteger) {
 
 TEST(FloatOrNil, GeneralFormat) {
     const std::pair<double, const char*> cases[] = {
-        {0.0, "Nil"},       {2.5, "2.5"},          {100.0, "100"},
-        {-3.25, "-3.25"},   {0.00001, "0.00001"},  {0.000001, "1E-6"},
-        {1e15, "1E15"},     {123456789012345.0, "123456789012345"},
-        {0.1 + 0.2, "0.3"}, {1234567.125, "1234567.125"},
+        {0.0, "Nil"},         {2.5, "2.5"},
+        {100.0, "100"},       {-3.25, "-3.25"},
+        {0.00001, "0.00001"}, {0.000001, "1E-6"},
+        {1e15, "1E15"},       {123456789012345.0, "123456789012345"},
+        {0.1 + 0.2, "0.3"},   {1234567.125, "1234567.125"},
         {-1.5e-7, "-1.5E-7"},
     };
     for (const auto& [x, expected] : cases) EXPECT_EQ(FloatOrNil(x), expected) << x;
@@ -52,10 +52,11 @@ TEST(FloatOrNil, GeneralFormat) {
 
 TEST(AmountOrNil, NilForBlankOrZero) {
     const std::pair<const char*, const char*> cases[] = {
-        {"", "Nil"}, {"   ", "Nil"}, {" 0 ", "Nil"}, {"0", "Nil"},
-        {" 12", " 12"}, {"0.00", "0.00"}, {"00", "00"}, {"-1500", "-1500"},
+        {"", "Nil"},    {"   ", "Nil"},   {" 0 ", "Nil"}, {"0", "Nil"},
+        {" 12", " 12"}, {"0.00", "0.00"}, {"00", "00"},   {"-1500", "-1500"},
     };
-    for (const auto& [text, expected] : cases) EXPECT_EQ(AmountOrNil(text), expected) << "'" << text << "'";
+    for (const auto& [text, expected] : cases)
+        EXPECT_EQ(AmountOrNil(text), expected) << "'" << text << "'";
 }
 
 TEST(Dates, RearrangedByPosition) {

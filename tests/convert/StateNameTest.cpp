@@ -1,6 +1,6 @@
-#include "convert/StateName.h"
-
 #include <gtest/gtest.h>
+
+#include "convert/StateName.h"
 
 namespace orvane {
 namespace {

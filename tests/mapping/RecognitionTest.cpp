@@ -1,8 +1,7 @@
-#include "mapping/Recognition.h"
-
 #include <gtest/gtest.h>
 
 #include "Error.h"
+#include "mapping/Recognition.h"
 #include "support/TempDir.h"
 #include "xml/Lookups.h"
 
@@ -14,7 +13,8 @@ std::string Return(std::string_view leading, std::string_view form_name, std::st
                    std::string_view form_element = "ITR1FORM:ITR1") {
     return std::string(leading) +
            "<ITRETURN:ITR xmlns:ITRETURN=\"urn:main\" xmlns:ITR1FORM=\"urn:itr1\" "
-           "xmlns:ITRForm=\"urn:master\"><" + std::string(form_element) +
+           "xmlns:ITRForm=\"urn:master\"><" +
+           std::string(form_element) +
            "><ITRForm:CreationInfo/><ITRForm:Form_ITR><ITRForm:FormName>" + std::string(form_name) +
            "</ITRForm:FormName><ITRForm:AssessmentYear>" + std::string(year) +
            "</ITRForm:AssessmentYear></ITRForm:Form_ITR></" + std::string(form_element) +
@@ -51,7 +51,7 @@ TEST(Recognition, FormCodesAndYears) {
         int year_code;
     };
     const Case cases[] = {
-        {"ITR-1", "2008", 1, 2008}, {"ITR-2", "2009", 2, 2009}, {"ITR-3", "2010", 3, 2010},
+        {"ITR-1", "2008", 1, 2008}, {"ITR-2", "2009", 2, 2009},   {"ITR-3", "2010", 3, 2010},
         {"ITR-4", "2011", 4, 2011}, {"ITR-4S", "2011", 45, 2011}, {"ITR-5", "2009", 5, 2009},
         {"ITR-6", "2010", 6, 2010}, {"ITR-8", "2008", 8, 2008},
     };
@@ -77,7 +77,8 @@ TEST(Recognition, Messages) {
         {"unknown form and year: only the year message", Return("", "ITR-7", "2012"), year_message},
         {"year as a range", Return("", "ITR-1", "2008-09"), year_message},
         {"year with a leading blank", Return("", "ITR-1", " 2009"), year_message},
-        {"another document", "<?xml version=\"1.0\"?><html><body><p>x</p></body></html>", year_message},
+        {"another document", "<?xml version=\"1.0\"?><html><body><p>x</p></body></html>",
+         year_message},
         {"declaration and three comments: a comment becomes the root",
          Return("<?xml version=\"1.0\"?><!--1--><!--2--><!--3-->", "ITR-1", "2009"),
          "The return element #comment holds no form"},
@@ -96,8 +97,8 @@ TEST(Recognition, LeadingNodesAreTrimmedThreeTimesAtMost) {
     };
     const Case cases[] = {
         {"declaration", Return("<?xml version=\"1.0\"?>", "ITR-1", "2009"), "ITRETURN:ITR"},
-        {"declaration and two comments", Return("<?xml version=\"1.0\"?><!--a--><!--b-->", "ITR-1", "2009"),
-         "ITRETURN:ITR"},
+        {"declaration and two comments",
+         Return("<?xml version=\"1.0\"?><!--a--><!--b-->", "ITR-1", "2009"), "ITRETURN:ITR"},
         {"leading ITR element stays",
          "<ITRX><F><B><ITRForm:FormName>ITR-1</ITRForm:FormName>"
          "<ITRForm:AssessmentYear>2009</ITRForm:AssessmentYear></B></F></ITRX>",

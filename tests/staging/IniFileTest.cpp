@@ -1,7 +1,6 @@
-#include "staging/IniFile.h"
-
 #include <gtest/gtest.h>
 
+#include "staging/IniFile.h"
 #include "support/TempDir.h"
 
 namespace orvane {
@@ -13,11 +12,11 @@ TEST(IniFile, WriteSemantics) {
     IniFile file;
     file.Set("PART-B", "ti_1", "100");
     file.Set("PART-A-GEN", "pi_PAN", "ABCDE1234F");
-    file.Set("part-b", "TI_1", "200");   // replaced in place, names without regard to case
-    file.Set("PART-B", "ti_2", "");      // a new key at the end of its section, empty value
+    file.Set("part-b", "TI_1", "200");  // replaced in place, names without regard to case
+    file.Set("PART-B", "ti_2", "");     // a new key at the end of its section, empty value
     file.Set("SCHEDULE-IT-1", "SrNo", "1");
-    EXPECT_EQ(file.Text(), CrLf({"[PART-B]", "ti_1=200", "ti_2=", "[PART-A-GEN]", "pi_PAN=ABCDE1234F",
-                                 "[SCHEDULE-IT-1]", "SrNo=1"}));
+    EXPECT_EQ(file.Text(), CrLf({"[PART-B]", "ti_1=200", "ti_2=", "[PART-A-GEN]",
+                                 "pi_PAN=ABCDE1234F", "[SCHEDULE-IT-1]", "SrNo=1"}));
 }
 
 TEST(IniFile, TellsWhenAWriteIsAnAppend) {
@@ -53,10 +52,9 @@ TEST(IniFile, ReadSemantics) {
         "[TI]\n"
         "1=Nil\n");
     const std::pair<const char*, const char*> cases[] = {
-        {"Name", "RAVI KUMAR"},   {"name", "RAVI KUMAR"}, {"Quoted", "  x  "},
-        {"Single", "y"},          {"Unpaired", "\"z"},    {"Mixed", "\"z'"},
-        {"Empty", ""},            {"Equals", "a=b"},      {"Spaced Key", "v"},
-        {"Twice", "first"},       {"Absent", ""},
+        {"Name", "RAVI KUMAR"}, {"name", "RAVI KUMAR"}, {"Quoted", "  x  "}, {"Single", "y"},
+        {"Unpaired", "\"z"},    {"Mixed", "\"z'"},      {"Empty", ""},       {"Equals", "a=b"},
+        {"Spaced Key", "v"},    {"Twice", "first"},     {"Absent", ""},
     };
     for (const auto& [key, value] : cases) EXPECT_EQ(file.Read("Personal", key), value) << key;
     EXPECT_EQ(file.Read("ti", "1"), "Nil");

@@ -1,8 +1,7 @@
-#include "staging/ReportDispatch.h"
-
 #include <gtest/gtest.h>
 
 #include "Error.h"
+#include "staging/ReportDispatch.h"
 
 namespace orvane {
 namespace {
@@ -56,7 +55,8 @@ TEST(ReportDispatch, ChoosesTheReportByNameAndYear) {
             EXPECT_FALSE(choice) << c.name << " " << c.year;
         } else {
             ASSERT_TRUE(choice) << c.name << " " << c.year;
-            EXPECT_EQ(*choice, (ReportChoice{c.report_class, c.component})) << c.name << " " << c.year;
+            EXPECT_EQ(*choice, (ReportChoice{c.report_class, c.component}))
+                << c.name << " " << c.year;
         }
     }
 }
@@ -68,10 +68,10 @@ TEST(ReportDispatch, StagingFileNames) {
         const char* file;
     };
     const Case cases[] = {
-        {"ITR1", 2010, "sITR1.WIN"}, {"ITR1", 2011, "ITR1.WIN"}, {"ITR1", 2008, "ITR1.WIN"},
-        {"ITR2", 2010, "ITR2.WIN"},  {"ITR3", 2009, "ITR3.WIN"}, {"ITR4", 2009, "ITR4.WIN"},
+        {"ITR1", 2010, "sITR1.WIN"},  {"ITR1", 2011, "ITR1.WIN"}, {"ITR1", 2008, "ITR1.WIN"},
+        {"ITR2", 2010, "ITR2.WIN"},   {"ITR3", 2009, "ITR3.WIN"}, {"ITR4", 2009, "ITR4.WIN"},
         {"ITR4S", 2011, "ITR4s.WIN"}, {"ITR5", 2011, "ITR5.WIN"}, {"ITR6", 2011, "ITR6.WIN"},
-        {"ITR8", 2009, "ITR8.WIN"},  {"ACK", 2009, "ACK.WIN"},  {"ACK2010", 2010, "ACK.WIN"},
+        {"ITR8", 2009, "ITR8.WIN"},   {"ACK", 2009, "ACK.WIN"},   {"ACK2010", 2010, "ACK.WIN"},
         {"ACK2011", 2011, "ACK.WIN"},
     };
     for (const Case& c : cases) EXPECT_EQ(StagingFileName(c.name, c.year), c.file) << c.name;

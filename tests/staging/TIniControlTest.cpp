@@ -1,9 +1,8 @@
-#include "staging/TIniControl.h"
-
 #include <gtest/gtest.h>
 
 #include "Error.h"
 #include "staging/StagingReader.h"
+#include "staging/TIniControl.h"
 #include "support/TempDir.h"
 
 namespace orvane {
@@ -12,7 +11,7 @@ namespace {
 using test::CrLf;
 
 class RecordingPresenter : public ReportPresenter {
-public:
+  public:
     void Present(const StagedReport& report) override { shown.push_back(report); }
     std::vector<StagedReport> shown;
 };
@@ -52,7 +51,9 @@ TEST(TIniControl, AnOldFileThatCannotBeDeletedStopsTheRunBeforeAnyWrite) {
     const test::TempDir dir;
     std::filesystem::create_directory(dir / "ITR2.WIN");  // in the way, and not a file
     std::filesystem::create_directory(dir / "ITR2.WIN" / "inside");
-    EXPECT_EQ(ErrorOf([&] { TIniControl::Create("ITR2", 2009, {dir.Path(), nullptr}); }),
+    EXPECT_EQ(ErrorOf([&] {
+                  TIniControl::Create("ITR2", 2009, {dir.Path(), nullptr});
+              }),
               "Unable to write to " + (dir / "ITR2.WIN").string());
     EXPECT_TRUE(std::filesystem::exists(dir / "ITR2.WIN" / "inside"));
 }

@@ -1,6 +1,6 @@
-#include <QApplication>
-
 #include <gtest/gtest.h>
+
+#include <QApplication>
 
 // Runs the tests inside a QApplication, on the platform the environment names
 // (offscreen unless a display is wanted).

@@ -34,7 +34,8 @@ inline RunResult RunOrvane(const std::vector<std::string>& args) {
     const TempDir dir;
     std::string command = "QT_QPA_PLATFORM=offscreen " + ShellQuoted(ORVANE_BINARY);
     for (const std::string& arg : args) command += " " + ShellQuoted(arg);
-    command += " >" + ShellQuoted((dir / "out").string()) + " 2>" + ShellQuoted((dir / "err").string());
+    command +=
+        " >" + ShellQuoted((dir / "out").string()) + " 2>" + ShellQuoted((dir / "err").string());
     const int raw = std::system(command.c_str());
     RunResult result;
     result.status = WIFEXITED(raw) ? WEXITSTATUS(raw) : -1;
@@ -43,6 +44,8 @@ inline RunResult RunOrvane(const std::vector<std::string>& args) {
     return result;
 }
 
-inline std::string Fixture(const std::string& name) { return std::string(ORVANE_FIXTURES_DIR) + "/" + name; }
+inline std::string Fixture(const std::string& name) {
+    return std::string(ORVANE_FIXTURES_DIR) + "/" + name;
+}
 
 }  // namespace orvane::test

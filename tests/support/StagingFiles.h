@@ -17,8 +17,7 @@ namespace orvane::test {
 // shown, and returns the staging file it wrote.
 inline std::filesystem::path StageFixture(const std::string& fixture, const TempDir& dir,
                                           bool acknowledgement = false) {
-    ReturnContext context =
-        RecogniseReturn(std::filesystem::path(ORVANE_FIXTURES_DIR) / fixture);
+    ReturnContext context = RecogniseReturn(std::filesystem::path(ORVANE_FIXTURES_DIR) / fixture);
     struct Recorder : ReportPresenter {
         void Present(const StagedReport& report) override { file = report.staging_file; }
         std::filesystem::path file;
@@ -37,7 +36,8 @@ inline std::vector<std::string> SplitLines(const std::string& text, const std::s
     std::size_t start = 0;
     while (start < text.size()) {
         const auto at = text.find(end, start);
-        lines.push_back(text.substr(start, at == std::string::npos ? std::string::npos : at - start));
+        lines.push_back(
+            text.substr(start, at == std::string::npos ? std::string::npos : at - start));
         if (at == std::string::npos) break;
         start = at + end.size();
     }
@@ -49,7 +49,8 @@ inline std::vector<std::string> SplitLines(const std::string& text, const std::s
 inline void ExpectStagingFile(const std::filesystem::path& actual,
                               const std::string& expected_fixture) {
     const std::string written = ReadFile(actual);
-    const std::string expected = ReadFile(std::filesystem::path(ORVANE_FIXTURES_DIR) / expected_fixture);
+    const std::string expected =
+        ReadFile(std::filesystem::path(ORVANE_FIXTURES_DIR) / expected_fixture);
     ASSERT_FALSE(expected.empty()) << "missing fixture " << expected_fixture;
     const auto got = SplitLines(written, "\r\n");
     const auto want = SplitLines(expected, "\n");

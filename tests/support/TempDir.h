@@ -12,7 +12,7 @@ namespace orvane::test {
 // A fresh directory under the system's temporary directory, removed with its
 // contents when the object goes.
 class TempDir {
-public:
+  public:
     TempDir() {
         std::random_device device;
         path_ = std::filesystem::temp_directory_path() /
@@ -31,7 +31,7 @@ public:
     const std::filesystem::path& Path() const { return path_; }
     std::filesystem::path operator/(std::string_view name) const { return path_ / name; }
 
-private:
+  private:
     std::filesystem::path path_;
 };
 

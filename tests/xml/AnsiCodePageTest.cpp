@@ -1,6 +1,6 @@
-#include "xml/AnsiCodePage.h"
-
 #include <gtest/gtest.h>
+
+#include "xml/AnsiCodePage.h"
 
 namespace orvane {
 namespace {
@@ -28,13 +28,17 @@ TEST(AnsiCodePage, ConvertsBothWays) {
 TEST(AnsiCodePage, CharactersTheCodePageLacksBecomeQuestionMarks) {
     EXPECT_EQ(Utf8ToAnsi("\xE0\xA4\x95\xE0\xA4\xB0"), "??");  // Devanagari
     EXPECT_EQ(Utf8ToAnsi("\xE2\x82\xB9 100"), "? 100");       // rupee sign
-    EXPECT_EQ(Utf8ToAnsi("\xF0\x9F\x98\x80"), "?");            // outside the BMP
+    EXPECT_EQ(Utf8ToAnsi("\xF0\x9F\x98\x80"), "?");           // outside the BMP
 }
 
 TEST(AnsiCodePage, MalformedUtf8NeverCrashes) {
-    EXPECT_EQ(Utf8ToAnsi("A\xFF" "B"), "A?B");
-    EXPECT_EQ(Utf8ToAnsi("A\xC3"), "A?");      // cut sequence at the end
-    EXPECT_EQ(Utf8ToAnsi("\xE2\x82" "A"), "??A");
+    EXPECT_EQ(Utf8ToAnsi("A\xFF"
+                         "B"),
+              "A?B");
+    EXPECT_EQ(Utf8ToAnsi("A\xC3"), "A?");  // cut sequence at the end
+    EXPECT_EQ(Utf8ToAnsi("\xE2\x82"
+                         "A"),
+              "??A");
 }
 
 }  // namespace

@@ -1,8 +1,7 @@
-#include "xml/Lookups.h"
-
 #include <gtest/gtest.h>
 
 #include "Error.h"
+#include "xml/Lookups.h"
 
 namespace orvane {
 namespace {
@@ -34,7 +33,7 @@ constexpr std::string_view kForm = R"(
 </ITR1FORM:ITR1>)";
 
 class LookupsTest : public ::testing::Test {
-protected:
+  protected:
     std::shared_ptr<ReturnDocument> document_ = ReturnDocument::Parse(kForm);
     XmlNode form_ = document_->Document().first_child();
     XmlNode info_ = FindChild(form_, "ITRForm:PersonalInfo");
@@ -86,13 +85,22 @@ TEST_F(LookupsTest, GetPathValueWalksTheLeadingSteps) {
         const char* expected;
     };
     const Case cases[] = {
-        {"full path", GetPathValue(root, "ITR1FORM:ITR1", "ITRForm:PersonalInfo", "ITRForm:Address", "ITRForm:Phone", "", "ITRForm:STDcode"), "020"},
-        {"empty step1 reads below root", GetPathValue(info_, "", "", "", "", "", "ITRForm:PAN"), "ABCDE1234F"},
-        {"empty step2 ends the walk, step3 ignored", GetPathValue(form_, "ITRForm:PersonalInfo", "", "ITRForm:Address", "", "", "ITRForm:PAN"), "ABCDE1234F"},
+        {"full path",
+         GetPathValue(root, "ITR1FORM:ITR1", "ITRForm:PersonalInfo", "ITRForm:Address",
+                      "ITRForm:Phone", "", "ITRForm:STDcode"),
+         "020"},
+        {"empty step1 reads below root", GetPathValue(info_, "", "", "", "", "", "ITRForm:PAN"),
+         "ABCDE1234F"},
+        {"empty step2 ends the walk, step3 ignored",
+         GetPathValue(form_, "ITRForm:PersonalInfo", "", "ITRForm:Address", "", "", "ITRForm:PAN"),
+         "ABCDE1234F"},
         {"missing step", GetPathValue(form_, "ITRForm:Absent", "", "", "", "", "ITRForm:PAN"), ""},
-        {"slash path", GetPathValue(form_, "ITRForm:PersonalInfo/ITRForm:Address/ITRForm:CityOrTownOrDistrict"), "PUNE"},
+        {"slash path",
+         GetPathValue(form_, "ITRForm:PersonalInfo/ITRForm:Address/ITRForm:CityOrTownOrDistrict"),
+         "PUNE"},
         {"slash path, name only", GetPathValue(info_, "ITRForm:PAN"), "ABCDE1234F"},
-        {"slash path below no node", GetPathValue(XmlNode{}, "ITRForm:PersonalInfo/ITRForm:PAN"), ""},
+        {"slash path below no node", GetPathValue(XmlNode{}, "ITRForm:PersonalInfo/ITRForm:PAN"),
+         ""},
     };
     for (const Case& c : cases) EXPECT_EQ(c.value, c.expected) << c.name;
 }

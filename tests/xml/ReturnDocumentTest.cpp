@@ -1,10 +1,9 @@
-#include "xml/ReturnDocument.h"
-
 #include <gtest/gtest.h>
 
 #include "Error.h"
 #include "support/TempDir.h"
 #include "xml/Lookups.h"
+#include "xml/ReturnDocument.h"
 
 namespace orvane {
 namespace {

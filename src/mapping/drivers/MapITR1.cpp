@@ -11,6 +11,7 @@ namespace orvane {
 namespace {
 
 // The one-page form of 2011-12 (SAHAJ): boxes A1 to D19, section PART-A-GEN.
+// clang-format off
 constexpr KeyRow kBoxKeys2011[] = {
     {"A1", "ITRForm:PersonalInfo/ITRForm:AssesseeName/ITRForm:FirstName", Conv::kSpaceLetters},
     {"A2", "ITRForm:PersonalInfo/ITRForm:AssesseeName/ITRForm:MiddleName", Conv::kSpaceLetters},
@@ -92,6 +93,7 @@ constexpr KeyRow kBoxKeys2011[] = {
     {"veri_place", "ITRForm:Verification/ITRForm:Place"},
     {"veri_date", "ITRForm:Verification/ITRForm:Date", Conv::kCompactDate},
 };
+// clang-format on
 static_assert(!HasOverlappingKeys(kBoxKeys2011));
 
 // The box rows of 2011-12: TDS on salary, TDS on other income, tax payments.
@@ -102,6 +104,7 @@ constexpr BoxRowGroup kBoxRows2011[] = {
 };
 
 // SARAL-II of 2010-11: items 1 to 22 and the verification, section PART-B.
+// clang-format off
 constexpr KeyRow kPartB2010[] = {
     {"id_1", "ITRForm:ITR1_IncomeDeductions/ITRForm:IncomeFromSal", Conv::kAmountOrNil},
     {"id_2", "ITRForm:ITR1_IncomeDeductions/ITRForm:TotalIncomeOfHP", Conv::kAmountOrNil},
@@ -147,9 +150,11 @@ constexpr KeyRow kPartB2010[] = {
     {"veri_place", "ITRForm:Verification/ITRForm:Place"},
     {"veri_date", "ITRForm:Verification/ITRForm:Date", Conv::kDateByPosition},
 };
+// clang-format on
 static_assert(!HasOverlappingKeys(kPartB2010));
 
 // The form of 2008-09 and 2009-10: items 1 to 20 and the verification, PART-B.
+// clang-format off
 constexpr KeyRow kPartB[] = {
     {"ti_1", "ITRForm:IncomeDeductions/ITRForm:IncomeFromSal", Conv::kAmountOrNil},
     {"ti_2a", "ITRForm:IncomeDeductions/ITRForm:IncomeOthSrc/ITRForm:FamPension", Conv::kAmountOrNil},
@@ -204,6 +209,7 @@ constexpr KeyRow kPartB[] = {
     {"veri_place", "ITRForm:Verification/ITRForm:Place"},
     {"veri_date", "ITRForm:Verification/ITRForm:Date", Conv::kDateByPosition},
 };
+// clang-format on
 static_assert(!HasOverlappingKeys(kPartB));
 
 }  // namespace
@@ -219,8 +225,9 @@ void MapITR1(ReturnContext& context, const StagingSettings& settings) {
             WriteBoxRowGroup(ini, "PART-A-GEN", context.FormElement(), group);
         }
     } else {
-        WriteRows(ini, context, "PART-B", form, year == 2010 ? std::span<const KeyRow>(kPartB2010)
-                                                             : std::span<const KeyRow>(kPartB));
+        WriteRows(
+            ini, context, "PART-B", form,
+            year == 2010 ? std::span<const KeyRow>(kPartB2010) : std::span<const KeyRow>(kPartB));
         FillScheduleAIR(ini, context);
         FillExemptIncome(ini, context);
     }

@@ -11,6 +11,7 @@ namespace {
 constexpr std::string_view kSection = "PART-A-GEN";
 
 // The boxes of the one-page form, below ITR4SFORM:ITR4S.
+// clang-format off
 constexpr KeyRow kBoxKeys[] = {
     {"A1", "ITRForm:PersonalInfo/ITRForm:AssesseeName/ITRForm:FirstName", Conv::kSpaceLetters},
     {"A2", "ITRForm:PersonalInfo/ITRForm:AssesseeName/ITRForm:MiddleName", Conv::kSpaceLetters},
@@ -106,6 +107,7 @@ constexpr KeyRow kBoxKeys[] = {
     {"E9", "ITRForm:ScheduleBPForITR4S/ITRForm:NoBooksOfAccBS/ITRForm:TotStkInTradAmt", Conv::kSpaceLetters},
     {"E10", "ITRForm:ScheduleBPForITR4S/ITRForm:NoBooksOfAccBS/ITRForm:CashBalAmt", Conv::kSpaceLetters},
 };
+// clang-format on
 static_assert(!HasOverlappingKeys(kBoxKeys));
 
 // The nature of business: code, and the trade name twice (name and description boxes).

@@ -7,6 +7,7 @@ namespace orvane {
 namespace {
 
 // Below ITRForm:PartB_TTI.
+// clang-format off
 constexpr KeyRow kTaxComputation[] = {
     {"tti_1a", "ITRForm:ComputationOfTaxLiability/ITRForm:TaxPayableOnTI/ITRForm:TaxAtNormalRatesOnAggrInc", Conv::kAmountOrNil},
     {"tti_1b", "ITRForm:ComputationOfTaxLiability/ITRForm:TaxPayableOnTI/ITRForm:TaxAtSpecialRates", Conv::kAmountOrNil},
@@ -38,6 +39,7 @@ constexpr KeyRow kTaxComputation[] = {
     {"tti_14a", "ITRForm:Refund/ITRForm:DepositToBankAccount/ITRForm:BankAccountType", Conv::kFlag, "SAV"},
     {"tti_14b", "ITRForm:Refund/ITRForm:DepositToBankAccount/ITRForm:BankAccountType", Conv::kFlag, "CUR"},
 };
+// clang-format on
 static_assert(!HasOverlappingKeys(kTaxComputation));
 
 // Below ITRForm:Verification.

@@ -9,26 +9,32 @@ namespace orvane {
 namespace {
 
 // Below ITRForm:AIRInfo, in the key names of each layout.
+// clang-format off
 constexpr KeyRow kItr1AirOf2010[] = {
     {"id_26a", "ITRForm:Code001", Conv::kAmountOrNil}, {"id_26b", "ITRForm:Code002", Conv::kAmountOrNil},
     {"id_26c", "ITRForm:Code003", Conv::kAmountOrNil}, {"id_26d", "ITRForm:Code004", Conv::kAmountOrNil},
     {"id_26e", "ITRForm:Code005", Conv::kAmountOrNil}, {"id_26f", "ITRForm:Code006", Conv::kAmountOrNil},
     {"id_26g", "ITRForm:Code007", Conv::kAmountOrNil}, {"id_26h", "ITRForm:Code008", Conv::kAmountOrNil},
 };
+// clang-format on
 
+// clang-format off
 constexpr KeyRow kItr1Air[] = {
     {"oi_1", "ITRForm:Code001", Conv::kAmountOrNil}, {"oi_2", "ITRForm:Code002", Conv::kAmountOrNil},
     {"oi_3", "ITRForm:Code003", Conv::kAmountOrNil}, {"oi_4", "ITRForm:Code004", Conv::kAmountOrNil},
     {"oi_5", "ITRForm:Code005", Conv::kAmountOrNil}, {"oi_6", "ITRForm:Code006", Conv::kAmountOrNil},
     {"oi_7", "ITRForm:Code007", Conv::kAmountOrNil}, {"oi_8", "ITRForm:Code008", Conv::kAmountOrNil},
 };
+// clang-format on
 
+// clang-format off
 constexpr KeyRow kScheduleAir[] = {
     {"air_1", "ITRForm:Code001", Conv::kAmountOrNil}, {"air_2", "ITRForm:Code002", Conv::kAmountOrNil},
     {"air_3", "ITRForm:Code003", Conv::kAmountOrNil}, {"air_4", "ITRForm:Code004", Conv::kAmountOrNil},
     {"air_5", "ITRForm:Code005", Conv::kAmountOrNil}, {"air_6", "ITRForm:Code006", Conv::kAmountOrNil},
     {"air_7", "ITRForm:Code007", Conv::kAmountOrNil}, {"air_8", "ITRForm:Code008", Conv::kAmountOrNil},
 };
+// clang-format on
 
 // ITR-1's exempt interest, below ITR1FORM:ITR1 (the prefix of the form, not ITRForm).
 constexpr KeyRow kItr1ExemptInterestOf2010{"id_27", "ITR1FORM:TaxExmpIntInc", Conv::kAmountOrNil};
@@ -69,7 +75,8 @@ void FillScheduleAIR(TIniControl& ini, const ReturnContext& context) {
         return;
     }
     const XmlNode schedule = FindChild(context.FormElement(), "ITRForm:ScheduleAIR");
-    if (schedule) WriteRows(ini, context, section, FindChild(schedule, "ITRForm:AIRInfo"), kScheduleAir);
+    if (schedule)
+        WriteRows(ini, context, section, FindChild(schedule, "ITRForm:AIRInfo"), kScheduleAir);
 }
 
 void FillExemptIncome(TIniControl& ini, const ReturnContext& context) {

@@ -17,20 +17,24 @@ struct BoxColumn {
 // The boxes of one row of each tax-payment table of the one-page forms. The
 // overflow rows that do not fit the boxes carry the same values (Col1 to Col4).
 // S rows: TDS on salary.
+// clang-format off
 inline constexpr BoxColumn kSalaryTdsBoxes[] = {
     {"ITRForm:EmployerOrDeductorOrCollectDetl/ITRForm:TAN", Conv::kSpaceLetters},
     {"ITRForm:EmployerOrDeductorOrCollectDetl/ITRForm:EmployerOrDeductorOrCollecterName", Conv::kAsIs},
     {"ITRForm:IncChrgSal", Conv::kSpaceLetters},
     {"ITRForm:TotalTDSSal", Conv::kSpaceLetters},
 };
+// clang-format on
 
 // T rows: TDS other than salary.
+// clang-format off
 inline constexpr BoxColumn kOtherTdsBoxes[] = {
     {"ITRForm:EmployerOrDeductorOrCollectDetl/ITRForm:TAN", Conv::kSpaceLetters},
     {"ITRForm:EmployerOrDeductorOrCollectDetl/ITRForm:EmployerOrDeductorOrCollecterName", Conv::kAsIs},
     {"ITRForm:TotTDSOnAmtPaid", Conv::kSpaceLetters},
     {"ITRForm:ClaimOutOfTotTDSOnAmtPaid", Conv::kSpaceLetters},
 };
+// clang-format on
 
 // R rows: advance tax and self-assessment tax.
 inline constexpr BoxColumn kTaxPaymentBoxes[] = {
@@ -41,12 +45,14 @@ inline constexpr BoxColumn kTaxPaymentBoxes[] = {
 };
 
 // U rows: tax collected at source.
+// clang-format off
 inline constexpr BoxColumn kCollectionBoxes[] = {
     {"ITRForm:EmployerOrDeductorOrCollectDetl/ITRForm:TAN", Conv::kSpaceLetters},
     {"ITRForm:EmployerOrDeductorOrCollectDetl/ITRForm:EmployerOrDeductorOrCollecterName", Conv::kAsIs},
     {"ITRForm:TotalTCS", Conv::kSpaceLetters},
     {"ITRForm:AmtTCSClaimedThisYear", Conv::kSpaceLetters},
 };
+// clang-format on
 
 // A group of box rows: the row elements of one container, each written as
 // keys <letter><n><a, b, c...>, up to a maximum number of rows.
@@ -54,7 +60,7 @@ struct BoxRowGroup {
     std::string_view letters;    // "S", "NOB"
     std::string_view container;  // looked up below the form element
     std::string_view row_element;
-    int max_rows;                // 0: no limit
+    int max_rows;  // 0: no limit
     std::span<const BoxColumn> columns;
 };
 

@@ -31,6 +31,7 @@ constexpr KeyRow kShortTermFor2And3[] = {
 static_assert(!HasOverlappingKeys(kShortTermFor2And3));
 
 // ITR-2 and ITR-3, below ITRForm:LongTermCapGain23.
+// clang-format off
 constexpr KeyRow kLongTermFor2And3[] = {
     {"cg_B1", "ITRForm:NRIAssetSec48", Conv::kAmountOrNil},
     {"cg_B2a", "ITRForm:OtherAssetNoProviso112/ITRForm:FullConsideration", Conv::kAmountOrNil},
@@ -52,6 +53,7 @@ constexpr KeyRow kLongTermFor2And3[] = {
     {"cg_B4", "ITRForm:AmtDeemedCGSec54", Conv::kAmountOrNil},
     {"cg_B5", "ITRForm:TotalLTCG", Conv::kAmountOrNil},
 };
+// clang-format on
 static_assert(!HasOverlappingKeys(kLongTermFor2And3));
 
 // ITR-4 to ITR-6, below the short-term group; this layout has the slump-sale
@@ -82,6 +84,7 @@ constexpr KeyRow kShortTermFor4To6[] = {
 static_assert(!HasOverlappingKeys(kShortTermFor4To6));
 
 // ITR-4 to ITR-6, below the long-term group.
+// clang-format off
 constexpr KeyRow kLongTermFor4To6[] = {
     {"cg_B1a", "ITRForm:CapGainSlumpSale/ITRForm:FullConsideration", Conv::kAmountOrNil},
     {"cg_B1b", "ITRForm:CapGainSlumpSale/ITRForm:NetWorthOfUTDivn", Conv::kAmountOrNil},
@@ -108,6 +111,7 @@ constexpr KeyRow kLongTermFor4To6[] = {
     {"cg_B5", "ITRForm:AmtDeemedCGSec54", Conv::kAmountOrNil},
     {"cg_B6", "ITRForm:TotalLTCG", Conv::kAmountOrNil},
 };
+// clang-format on
 static_assert(!HasOverlappingKeys(kLongTermFor4To6));
 
 // The income chargeable under the head, below the schedule itself.
@@ -170,6 +174,7 @@ constexpr AccrualColumns kAccrualColumns[] = {
 };
 
 // Income from other sources, below ITRForm:ScheduleOS.
+// clang-format off
 constexpr KeyRow kOtherSources[] = {
     {"os_1a", "ITRForm:IncOthThanOwnRaceHorse/ITRForm:DividendGross", Conv::kAmountOrNil},
     {"os_1b", "ITRForm:IncOthThanOwnRaceHorse/ITRForm:InterestGross", Conv::kAmountOrNil},
@@ -189,6 +194,7 @@ constexpr KeyRow kOtherSources[] = {
     {"os_5", "ITRForm:IncChargeableFrmOthSrc", Conv::kAmountOrNil, {},
      When{.forms = static_cast<std::uint16_t>(~Forms({2, 3, 4}).forms)}},
 };
+// clang-format on
 static_assert(!HasOverlappingKeys(kOtherSources));
 
 // ITR-4 to ITR-6 print these schedules with the scientific research keys.

@@ -43,12 +43,14 @@ struct Grid {
 
 // Set-off of current-year losses: row 0, the totals of the losses, below
 // ITRForm:ScheduleCYLA.
+// clang-format off
 constexpr KeyRow kCylaLosses[] = {
     {"cyla_0b", "ITRForm:TotalCurYr/ITRForm:TotHPlossCurYr", Conv::kAmountOrNil, {}, kForms2To6},
     {"cyla_0c", "ITRForm:TotalCurYr/ITRForm:TotOthSrcLossNoRaceHorse", Conv::kAmountOrNil, {}, kForm2},
     {"cyla_0c", "ITRForm:TotalCurYr/ITRForm:TotBusLoss", Conv::kAmountOrNil, {}, kForms3To6},
     {"cyla_0d", "ITRForm:TotalCurYr/ITRForm:TotOthSrcLossNoRaceHorse", Conv::kAmountOrNil, {}, kForms3To6},
 };
+// clang-format on
 static_assert(!HasOverlappingKeys(kCylaLosses));
 
 constexpr GridLine kCylaHeads[] = {
@@ -91,6 +93,7 @@ constexpr Grid kCyla{"cyla_", "ITRForm:IncCYLA", kCylaHeads, kCylaColumns, kCyla
 
 // The rows under the heads: the losses set off and the losses remaining, in
 // the order of the rows of the form (ITR-2; ITR-3 and ITR-4; ITR-5 and ITR-6).
+// clang-format off
 constexpr KeyRow kCylaClosing[] = {
     {"cyla_6a", "", Conv::kAsIs, {}, kForm2},
     {"cyla_7a", "", Conv::kAsIs, {}, kForms3And4},
@@ -121,6 +124,7 @@ constexpr KeyRow kCylaClosing[] = {
     {"cyla_8e", "", Conv::kAsIs, {}, kForms3And4},
     {"cyla_7e", "", Conv::kAsIs, {}, kForms5And6},
 };
+// clang-format on
 static_assert(!HasOverlappingKeys(kCylaClosing));
 
 // Set-off of brought-forward losses. Salary (row 1 of ITR-2 to ITR-4) takes no
@@ -155,6 +159,7 @@ constexpr Grid kBfla{"bfla_", "ITRForm:IncBFLA", kBflaHeads, kBflaColumns, {}};
 
 // The totals under the heads, below ITRForm:ScheduleBFLA, form by form. Some
 // totals stand in two rows of the printed form.
+// clang-format off
 constexpr KeyRow kBflaClosing[] = {
     {"bfla_6a", "", Conv::kAsIs, {}, kForm2},
     {"bfla_6b", "ITRForm:TotalBFLossSetOff/ITRForm:TotBFLossSetoff", Conv::kAmountOrNil, {}, kForm2},
@@ -186,6 +191,7 @@ constexpr KeyRow kBflaClosing[] = {
     {"bfla_6e", "ITRForm:IncomeOfCurrYrAftCYLABFLA", Conv::kAmountOrNil, {}, kForms5And6},
     {"bfla_7e", "ITRForm:IncomeOfCurrYrAftCYLABFLA", Conv::kAmountOrNil, {}, kForms5And6},
 };
+// clang-format on
 static_assert(!HasOverlappingKeys(kBflaClosing));
 
 // A row of the statement of losses carried forward: the eight earlier years

@@ -51,6 +51,7 @@ constexpr KeyRow kIdentity[] = {
 static_assert(!HasOverlappingKeys(kIdentity));
 
 // Filing status up to the return type, read below ITRForm:FilingStatus.
+// clang-format off
 constexpr KeyRow kFilingStatus[] = {
     {"pi_Section1", "ITRForm:ReturnFileSec/ITRForm:FBTSec", Conv::kAsIs, {}, Forms({8})},
     {"pi_Section1", "ITRForm:ReturnFileSec/ITRForm:IncomeTaxSec", Conv::kAsIs, {}, Forms({5, 6})},
@@ -79,6 +80,7 @@ constexpr KeyRow kFilingStatus[] = {
     {"fs_Original", "ITRForm:ReturnType", Conv::kFlag, "O"},
     {"fs_Revised", "ITRForm:ReturnType", Conv::kFlag, "R"},
 };
+// clang-format on
 static_assert(!HasOverlappingKeys(kFilingStatus));
 
 // Filing status after the receipt of the original return, below ITRForm:FilingStatus.
@@ -129,18 +131,22 @@ constexpr KeyRow kPartnerChange[] = {
 constexpr std::string_view kHoldingFlag = "ITRForm:HoldingStatus/ITRForm:NatOfCompFlg";
 
 // The holding company of a subsidiary (holding flag "2" or "3").
+// clang-format off
 constexpr KeyRow kHoldingCompany[] = {
     {"hs_scom1", "ITRForm:HoldingStatus/ITRForm:HoldingCompDetail/ITRForm:CompDetails/ITRForm:CompName"},
     {"hs_scom2", "ITRForm:HoldingStatus/ITRForm:HoldingCompDetail/ITRForm:CompDetails/ITRForm:AddressDetail/ITRForm:AddrDetail"},
     {"hs_scom3", "ITRForm:HoldingStatus/ITRForm:HoldingCompDetail/ITRForm:CompDetails/ITRForm:CompPAN"},
 };
+// clang-format on
 
 // The subsidiary of a holding company (holding flag "1" or "3").
+// clang-format off
 constexpr KeyRow kSubsidiaryCompany[] = {
     {"hs_hcom1", "ITRForm:HoldingStatus/ITRForm:SubsidiaryCompDetail/ITRForm:CompDetails/ITRForm:CompName"},
     {"hs_hcom2", "ITRForm:HoldingStatus/ITRForm:SubsidiaryCompDetail/ITRForm:CompDetails/ITRForm:AddressDetail/ITRForm:AddrDetail"},
     {"hs_hcom3", "ITRForm:HoldingStatus/ITRForm:SubsidiaryCompDetail/ITRForm:CompDetails/ITRForm:CompPAN"},
 };
+// clang-format on
 
 constexpr KeyRow kNatureOfCompany[] = {
     {"noc_1a", "ITRForm:NatureOfComp/ITRForm:PubSectCompUs2_36AFlg", Conv::kFlag, "Y"},
@@ -175,20 +181,33 @@ struct TotalKey {
 };
 
 constexpr TotalKey kTotals[] = {
-    {"tds1_Tot_1", 1, Forms({1, 2, 3, 4})},  {"tds1_Tot_2", 2, Forms({1, 2, 3, 4})},
-    {"tds1_Tot_3", 3, Forms({1, 2, 3, 4})},  {"tds1_Tot_4", 4, Forms({1, 2, 3, 4})},
-    {"tds1_Tot_5", 5, Forms({1, 2, 3, 4})},  {"tds2_Tot_1", 6, Forms({1, 2, 3, 4, 5, 6})},
-    {"tds2_Tot_2", 7, Forms({1, 2, 3, 4, 5, 6})}, {"tds2_Tot_3", 8, Forms({1, 2, 3, 4, 5, 6})},
-    {"it_Tot_1", 9, Forms({1, 2, 3, 4, 5, 6})},   {"si_Tot_1", 10, Forms({2, 3, 4, 5, 6})},
-    {"if_Tot_1", 11, Forms({3, 4})},         {"if_Tot_2", 12, Forms({3, 4})},
-    {"bp_Tot_1", 13, Forms({3})},            {"bp_Tot_2", 14, Forms({3})},
-    {"bp_Tot_3", 15, Forms({3})},            {"bp_Tot_4", 16, Forms({3})},
-    {"bp_Tot_5", 17, Forms({3})},            {"tcs_Tot_1", 18, Forms({4, 5, 6})},
-    {"tcs_Tot_2", 19, Forms({4, 5, 6})},     {"tcs_Tot_3", 20, Forms({4, 5, 6})},
-    {"fbt_Tot_1", 21, Forms({5, 6, 8})},     {"ddtp_Tot_1", 22, Forms({6})},
+    {"tds1_Tot_1", 1, Forms({1, 2, 3, 4})},
+    {"tds1_Tot_2", 2, Forms({1, 2, 3, 4})},
+    {"tds1_Tot_3", 3, Forms({1, 2, 3, 4})},
+    {"tds1_Tot_4", 4, Forms({1, 2, 3, 4})},
+    {"tds1_Tot_5", 5, Forms({1, 2, 3, 4})},
+    {"tds2_Tot_1", 6, Forms({1, 2, 3, 4, 5, 6})},
+    {"tds2_Tot_2", 7, Forms({1, 2, 3, 4, 5, 6})},
+    {"tds2_Tot_3", 8, Forms({1, 2, 3, 4, 5, 6})},
+    {"it_Tot_1", 9, Forms({1, 2, 3, 4, 5, 6})},
+    {"si_Tot_1", 10, Forms({2, 3, 4, 5, 6})},
+    {"if_Tot_1", 11, Forms({3, 4})},
+    {"if_Tot_2", 12, Forms({3, 4})},
+    {"bp_Tot_1", 13, Forms({3})},
+    {"bp_Tot_2", 14, Forms({3})},
+    {"bp_Tot_3", 15, Forms({3})},
+    {"bp_Tot_4", 16, Forms({3})},
+    {"bp_Tot_5", 17, Forms({3})},
+    {"tcs_Tot_1", 18, Forms({4, 5, 6})},
+    {"tcs_Tot_2", 19, Forms({4, 5, 6})},
+    {"tcs_Tot_3", 20, Forms({4, 5, 6})},
+    {"fbt_Tot_1", 21, Forms({5, 6, 8})},
+    {"ddtp_Tot_1", 22, Forms({6})},
 };
 
-bool IsFirm(int form_code) { return form_code == 5 || form_code == 6 || form_code == 8; }
+bool IsFirm(int form_code) {
+    return form_code == 5 || form_code == 6 || form_code == 8;
+}
 
 // The first general block (identity and filing status).
 XmlNode FirstGeneralBlock(const ReturnContext& context) {
@@ -215,7 +234,8 @@ void WriteYears(TIniControl& ini, const ReturnContext& context) {
     ini.WriteValue(kSection, "AssessmentYear",
                    std::to_string(year) + "-" + std::to_string(context.AssessmentYearEnd));
     if (Forms({4, 5, 6}).Holds(context)) {
-        ini.WriteValue(kSection, "FinancialYear", std::to_string(year - 1) + "-" + std::to_string(year));
+        ini.WriteValue(kSection, "FinancialYear",
+                       std::to_string(year - 1) + "-" + std::to_string(year));
     }
 }
 
@@ -260,7 +280,8 @@ void WriteSecondBlock(TIniControl& ini, const ReturnContext& context, XmlNode g2
     const int form = context.FormCode;
     XmlNode audit = form == 4 ? FindChild(g2, "ITRForm:AuditInfo") : g2;
     WriteRows(ini, context, kSection, audit, kAuditFlags);
-    const std::string_view liable = form == 8 ? "ITR8FORM:LiableSec44ABflg" : "ITRForm:LiableSec44ABflg";
+    const std::string_view liable =
+        form == 8 ? "ITR8FORM:LiableSec44ABflg" : "ITRForm:LiableSec44ABflg";
     if (GetNodeValue(audit, liable) == "Y") {
         if (IsFirm(form)) audit = FindChild(g2, "ITRForm:AuditInfo");
         for (const KeyRow& row : kAuditor) WriteRow(ini, kSection, audit, row);
@@ -291,9 +312,9 @@ void FillPartAGen(TIniControl& ini, const ReturnContext& context) {
 }
 
 void FillNatureOfBusiness(TIniControl& ini, const ReturnContext& context) {
-    const XmlNode g2 = FindChild(context.FormElement(), context.FormCode == 6
-                                                            ? "ITRForm:PartA_GEN2For6"
-                                                            : "ITRForm:PartA_GEN2");
+    const XmlNode g2 =
+        FindChild(context.FormElement(),
+                  context.FormCode == 6 ? "ITRForm:PartA_GEN2For6" : "ITRForm:PartA_GEN2");
     const XmlNode nature = FindChild(g2, "ITRForm:NatOfBus");
     const std::string_view trade_name = context.FormCode == 4
                                             ? "ITRForm:Trade/ITRForm:TradeName"

@@ -7,6 +7,7 @@ namespace orvane {
 namespace {
 
 // Below ITRForm:ScheduleS; each path passes through its first ITRForm:Salaries.
+// clang-format off
 constexpr KeyRow kSalary[] = {
     {"emp_nm1", "ITRForm:Salaries/ITRForm:NameOfEmployer"},
     {"emp_pan", "ITRForm:Salaries/ITRForm:PANofEmployer"},
@@ -21,6 +22,7 @@ constexpr KeyRow kSalary[] = {
     {"s5", "ITRForm:Salaries/ITRForm:Salarys/ITRForm:ProfitsinLieuOfSalary", Conv::kAmountOrNil},
     {"s6", "ITRForm:Salaries/ITRForm:Salarys/ITRForm:IncomeFromSalary", Conv::kAmountOrNil},
 };
+// clang-format on
 static_assert(!HasOverlappingKeys(kSalary));
 
 }  // namespace

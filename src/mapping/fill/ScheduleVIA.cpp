@@ -40,19 +40,19 @@ constexpr std::string_view kTotal = "ITRForm:TotalChapVIADeductions";
 constexpr std::string_view kYearRule = "";
 
 // The sections of each form, written as via_a, via_b, ... in this order.
-constexpr std::string_view kItr2Sections[] = {
-    k80C, k80CCC, k80CCD, k80D, k80DD, k80DDB, k80E, k80G, k80GG, k80GGA, k80GGC, k80RRB, k80U,
-    kYearRule};
-constexpr std::string_view kItr3Sections[] = {
-    k80C, k80CCC, k80CCD, k80D, k80DD, k80DDB, k80E, k80G, k80GG, k80GGA, k80GGC, k80QQB, k80RRB,
-    k80U, kYearRule};
+constexpr std::string_view kItr2Sections[] = {k80C,   k80CCC, k80CCD, k80D,     k80DD,
+                                              k80DDB, k80E,   k80G,   k80GG,    k80GGA,
+                                              k80GGC, k80RRB, k80U,   kYearRule};
+constexpr std::string_view kItr3Sections[] = {k80C,   k80CCC, k80CCD, k80D,  k80DD,
+                                              k80DDB, k80E,   k80G,   k80GG, k80GGA,
+                                              k80GGC, k80QQB, k80RRB, k80U,  kYearRule};
 constexpr std::string_view kItr4Sections[] = {
-    k80C, k80CCC, k80CCD, k80D, k80DD, k80DDB, k80E, k80G, k80GG, k80GGC, k80IA, k80IAB, k80IB,
-    k80IC, k80JJA, k80QQB, k80RRB, k80U, kYearRule};
-constexpr std::string_view kItr5Sections[] = {
-    k80G, k80GGA, k80GGC, k80IA, k80IAB, k80IB, k80IC, k80JJA, k80LA, k80P, kTotal};
-constexpr std::string_view kItr6Sections[] = {
-    k80G, k80GGA, k80GGB, k80GGC, k80IA, k80IAB, k80IB, k80IC, k80JJA, k80JJAA, k80LA, kTotal};
+    k80C,  k80CCC, k80CCD, k80D,  k80DD,  k80DDB, k80E,   k80G, k80GG,    k80GGC,
+    k80IA, k80IAB, k80IB,  k80IC, k80JJA, k80QQB, k80RRB, k80U, kYearRule};
+constexpr std::string_view kItr5Sections[] = {k80G,  k80GGA, k80GGC, k80IA, k80IAB, k80IB,
+                                              k80IC, k80JJA, k80LA,  k80P,  kTotal};
+constexpr std::string_view kItr6Sections[] = {k80G,  k80GGA, k80GGB, k80GGC,  k80IA, k80IAB,
+                                              k80IB, k80IC,  k80JJA, k80JJAA, k80LA, kTotal};
 
 struct FormSections {
     int form_code;

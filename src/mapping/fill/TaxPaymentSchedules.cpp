@@ -22,12 +22,12 @@ struct TableColumn {
 enum class Continuation { kAddress, kBranch };
 
 struct TaxSchedule {
-    std::string_view section;           // "SCHEDULE-TDS1"
-    std::string_view own_container;   // container of the forms below
+    std::string_view section;        // "SCHEDULE-TDS1"
+    std::string_view own_container;  // container of the forms below
     When own_container_forms;
-    std::string_view container;       // container of the other forms
-    std::string_view firm_row_element;    // row element of ITR-5 and ITR-6
-    std::string_view row_element;         // row element of the other forms
+    std::string_view container;         // container of the other forms
+    std::string_view firm_row_element;  // row element of ITR-5 and ITR-6
+    std::string_view row_element;       // row element of the other forms
     int boxes;
     When box_layout;  // forms and years whose first rows stand in boxes
     std::span<const TableColumn> columns;
@@ -80,25 +80,53 @@ constexpr TableColumn kTaxPaymentColumns[] = {
     {{"Amount", "ITRForm:Amt", Conv::kAmountOrNil}, 9},
 };
 
-constexpr TaxSchedule kSalaryTds{
-    "SCHEDULE-TDS1", "ITRForm:TDSonSalaries", Forms({1, 45}), "ITRForm:ScheduleTDS1", "ITRForm:TDSonSalary",
-    "ITRForm:TDSonSalary", 3, FormsFrom({1, 45}, 2011), kSalaryTdsColumns,
-    Continuation::kAddress, kSalaryTdsBoxes};
+constexpr TaxSchedule kSalaryTds{"SCHEDULE-TDS1",
+                                 "ITRForm:TDSonSalaries",
+                                 Forms({1, 45}),
+                                 "ITRForm:ScheduleTDS1",
+                                 "ITRForm:TDSonSalary",
+                                 "ITRForm:TDSonSalary",
+                                 3,
+                                 FormsFrom({1, 45}, 2011),
+                                 kSalaryTdsColumns,
+                                 Continuation::kAddress,
+                                 kSalaryTdsBoxes};
 
-constexpr TaxSchedule kOtherTds{
-    "SCHEDULE-TDS2", "ITRForm:TDSonOthThanSals", Forms({1, 45}), "ITRForm:ScheduleTDS2", "ITRForm:TDSonOthThanSal",
-    "ITRForm:TDSonOthThanSal", 4, FormsFrom({1, 45}, 2011), kOtherTdsColumns,
-    Continuation::kAddress, kOtherTdsBoxes};
+constexpr TaxSchedule kOtherTds{"SCHEDULE-TDS2",
+                                "ITRForm:TDSonOthThanSals",
+                                Forms({1, 45}),
+                                "ITRForm:ScheduleTDS2",
+                                "ITRForm:TDSonOthThanSal",
+                                "ITRForm:TDSonOthThanSal",
+                                4,
+                                FormsFrom({1, 45}, 2011),
+                                kOtherTdsColumns,
+                                Continuation::kAddress,
+                                kOtherTdsBoxes};
 
-constexpr TaxSchedule kCollections{
-    "SCHEDULE-TCS", "ITRForm:ScheduleTCS", kAlways, "ITRForm:ScheduleTCS", "ITRForm:TCSDetails",
-    "ITRForm:TCS", 3, FormsFrom({45}, 2011), kCollectionColumns,
-    Continuation::kAddress, kCollectionBoxes};
+constexpr TaxSchedule kCollections{"SCHEDULE-TCS",
+                                   "ITRForm:ScheduleTCS",
+                                   kAlways,
+                                   "ITRForm:ScheduleTCS",
+                                   "ITRForm:TCSDetails",
+                                   "ITRForm:TCS",
+                                   3,
+                                   FormsFrom({45}, 2011),
+                                   kCollectionColumns,
+                                   Continuation::kAddress,
+                                   kCollectionBoxes};
 
-constexpr TaxSchedule kTaxPayments{
-    "SCHEDULE-IT", "ITRForm:TaxPayments", Forms({1}), "ITRForm:ScheduleIT", "ITRForm:TaxPayment",
-    "ITRForm:TaxPayment", 5, FormsFrom({1, 45}, 2011), kTaxPaymentColumns,
-    Continuation::kBranch, kTaxPaymentBoxes};
+constexpr TaxSchedule kTaxPayments{"SCHEDULE-IT",
+                                   "ITRForm:TaxPayments",
+                                   Forms({1}),
+                                   "ITRForm:ScheduleIT",
+                                   "ITRForm:TaxPayment",
+                                   "ITRForm:TaxPayment",
+                                   5,
+                                   FormsFrom({1, 45}, 2011),
+                                   kTaxPaymentColumns,
+                                   Continuation::kBranch,
+                                   kTaxPaymentBoxes};
 
 std::string RowSection(const TaxSchedule& schedule, int n) {
     return std::string(schedule.section) + "-" + std::to_string(n);
@@ -132,7 +160,8 @@ int WriteTableRow(TIniControl& ini, ReturnContext& context, const TaxSchedule& s
     std::string_view key;
     if (schedule.continuation == Continuation::kAddress) {
         const std::string address = GetPathValue(row, "ITRForm:AddressDetail/ITRForm:AddrDetail");
-        const std::string city = GetPathValue(row, "ITRForm:AddressDetail/ITRForm:CityOrTownOrDistrict");
+        const std::string city =
+            GetPathValue(row, "ITRForm:AddressDetail/ITRForm:CityOrTownOrDistrict");
         if (TrimBlanks(address + city).empty()) return n;
         continuation = address + " " + city;
         key = "Name";
@@ -164,14 +193,16 @@ void WriteOverflowRow(TIniControl& ini, const TaxSchedule& schedule, XmlNode row
 void FillTaxSchedule(TIniControl& ini, ReturnContext& context, const TaxSchedule& schedule) {
     const bool boxes = schedule.box_layout.Holds(context);
     int n = 0;
-    for (const XmlNode row : ChildrenNamed(Container(schedule, context), RowElement(schedule, context))) {
+    for (const XmlNode row :
+         ChildrenNamed(Container(schedule, context), RowElement(schedule, context))) {
         if (boxes) {
             WriteOverflowRow(ini, schedule, row, ++n);
         } else {
             n = WriteTableRow(ini, context, schedule, row, n + 1);
         }
     }
-    if (context.AssessmentYear < 2011 && n == 0) ini.WriteValue(RowSection(schedule, 1), "SrNo", ".");
+    if (context.AssessmentYear < 2011 && n == 0)
+        ini.WriteValue(RowSection(schedule, 1), "SrNo", ".");
 }
 
 }  // namespace

@@ -13,16 +13,16 @@
 namespace orvane {
 namespace {
 
-std::unique_ptr<Dataset> MakeDataset(const DatasetSpec& spec, const StagingReader& reader) {
-    switch (spec.kind) {
+std::unique_ptr<Dataset> MakeDataset(const DatasetSpec& dataset, const StagingReader& reader) {
+    switch (dataset.kind) {
         case DatasetKind::kSingle:
-            return std::make_unique<SectionDataset>(reader, std::string(spec.section));
+            return std::make_unique<SectionDataset>(reader, std::string(dataset.section));
         case DatasetKind::kNumbered:
-            return std::make_unique<NumberedDataset>(reader, std::string(spec.section));
+            return std::make_unique<NumberedDataset>(reader, std::string(dataset.section));
         case DatasetKind::kEmpty:
             return std::make_unique<EmptyDataset>();
         case DatasetKind::kCustom:
-            return spec.factory(reader);
+            return dataset.factory(reader);
     }
     return std::make_unique<EmptyDataset>();
 }
@@ -62,9 +62,9 @@ PreparedDocument BuildReport(const StagedReport& report, const TextMeasurer& mea
     }
     const ReportFormClass* form_class = FindReportFormClass(report.choice->report_class);
     if (form_class == nullptr) ThrowNotAvailable(report);
-    const TemplateSpec* spec = FindTemplate(*form_class, report.choice->component);
-    if (spec == nullptr || !resources.Find(spec->file)) ThrowNotAvailable(report);
-    const Template report_template = LoadTemplateFile(resources, spec->file);
+    const TemplateSpec* template_file = FindTemplate(*form_class, report.choice->component);
+    if (template_file == nullptr || !resources.Find(template_file->file)) ThrowNotAvailable(report);
+    const Template report_template = LoadTemplateFile(resources, template_file->file);
 
     const StagingReader reader(report.staging_file.parent_path() / form_class->staging_file);
     std::vector<std::unique_ptr<Dataset>> datasets;

@@ -45,13 +45,13 @@ qreal Baseline(const QRectF& box, qreal ascent, qreal descent, VAlign valign) {
 
 PagePainter::PagePainter(const PreparedDocument& document, Texts texts)
     : document_(document), texts_mode_(texts) {
-    for (const FontSpec& spec : document.fonts) {
-        fonts_.push_back(ReportFont(spec));
+    for (const FontSpec& font : document.fonts) {
+        fonts_.push_back(ReportFont(font));
         FontGlyphs glyphs;
         glyphs.raw = QRawFont::fromFont(fonts_.back());
         glyphs.ascent = glyphs.raw.ascent();
         glyphs.descent = glyphs.raw.descent();
-        glyphs.underline = spec.underline;
+        glyphs.underline = font.underline;
         for (int byte = 0; byte < 256; ++byte) {
             const char ansi = static_cast<char>(byte);
             const QString character = FromAnsi(std::string_view(&ansi, 1));

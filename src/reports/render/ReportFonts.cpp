@@ -51,19 +51,19 @@ QString PrintedFamily(std::string_view template_family) {
     return FromAnsi(template_family);
 }
 
-QFont ReportFont(const FontSpec& spec) {
+QFont ReportFont(const FontSpec& font_spec) {
     LoadApplicationFonts();
-    QFont font(PrintedFamily(spec.family));
-    font.setPixelSize(std::max(1, static_cast<int>(std::lround(spec.size))));
-    font.setBold(spec.bold);
-    font.setItalic(spec.italic);
-    font.setUnderline(spec.underline);
+    QFont font(PrintedFamily(font_spec.family));
+    font.setPixelSize(std::max(1, static_cast<int>(std::lround(font_spec.size))));
+    font.setBold(font_spec.bold);
+    font.setItalic(font_spec.italic);
+    font.setUnderline(font_spec.underline);
     // Unhinted outlines: the same advances on screen, in PDF and in images.
     font.setHintingPreference(QFont::PreferNoHinting);
     // No shaping for the Latin texts of the forms: without ligatures ("fi",
     // "ffi") a printed PDF keeps its words searchable and copyable.
-    font.setStyleStrategy(QFont::StyleStrategy(QFont::PreferOutline | QFont::PreferQuality |
-                                               QFont::PreferNoShaping));
+    font.setStyleStrategy(
+        QFont::StyleStrategy(QFont::PreferOutline | QFont::PreferQuality | QFont::PreferNoShaping));
     font.setKerning(false);
     return font;
 }

@@ -1,8 +1,7 @@
-#include "mapping/drivers/MapITR1.h"
-
 #include <gtest/gtest.h>
 
 #include "Error.h"
+#include "mapping/drivers/MapITR1.h"
 #include "support/StagingFiles.h"
 
 namespace orvane {

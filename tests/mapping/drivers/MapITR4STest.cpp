@@ -1,7 +1,6 @@
-#include "mapping/drivers/MapITR4S.h"
-
 #include <gtest/gtest.h>
 
+#include "mapping/drivers/MapITR4S.h"
 #include "support/StagingFiles.h"
 
 namespace orvane {
@@ -26,7 +25,8 @@ TEST(MapITR4S, WholeStagingFile) {
     for (const Case& c : cases) {
         SCOPED_TRACE(c.fixture);
         const test::TempDir dir;
-        ReturnContext context = RecogniseReturn(std::filesystem::path(ORVANE_FIXTURES_DIR) / c.fixture);
+        ReturnContext context =
+            RecogniseReturn(std::filesystem::path(ORVANE_FIXTURES_DIR) / c.fixture);
         struct Recorder : ReportPresenter {
             void Present(const StagedReport& report) override { shown = report; }
             StagedReport shown;

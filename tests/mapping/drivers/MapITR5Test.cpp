@@ -1,7 +1,6 @@
-#include "mapping/drivers/MapITR5.h"
-
 #include <gtest/gtest.h>
 
+#include "mapping/drivers/MapITR5.h"
 #include "support/StagingFiles.h"
 
 namespace orvane {

@@ -1,7 +1,6 @@
-#include "mapping/fill/AirAndExemptIncome.h"
-
 #include <gtest/gtest.h>
 
+#include "mapping/fill/AirAndExemptIncome.h"
 #include "support/FillerRun.h"
 
 namespace orvane {
@@ -24,14 +23,18 @@ std::string Fill(std::string_view xml, int form_code, int year) {
 }
 
 TEST(AirAndExemptIncome, SectionByForm) {
-    const std::string air = "air_1=Nil\r\nair_2=900\r\nair_3=Nil\r\nair_4=Nil\r\nair_5=Nil\r\nair_6=Nil\r\nair_7=Nil\r\nair_8=Nil\r\n";
-    const std::string ei = "ei_1=Nil\r\nei_2=40\r\nei_3=Nil\r\nei_4=Nil\r\nei_5=Nil\r\nei_6=Nil\r\nei_7=40\r\n";
+    const std::string air =
+        "air_1=Nil\r\nair_2=900\r\nair_3=Nil\r\nair_4=Nil\r\nair_5=Nil\r\nair_6=Nil\r\nair_7="
+        "Nil\r\nair_8=Nil\r\n";
+    const std::string ei =
+        "ei_1=Nil\r\nei_2=40\r\nei_3=Nil\r\nei_4=Nil\r\nei_5=Nil\r\nei_6=Nil\r\nei_7=40\r\n";
     EXPECT_EQ(Fill(kSchedules, 4, 2009), "[SCHEDULE-10A]\r\n" + air + ei);
     EXPECT_EQ(Fill(kSchedules, 2, 2010), "[SCHEDULE-VIA]\r\n" + air + ei);
     EXPECT_EQ(Fill(kSchedules, 3, 2011), "[SCHEDULE-VIA]\r\n" + ei);  // no AIR from 2011
     InlineReturn itr5(kSchedules, 5, 2009);
-    EXPECT_EQ(Written(itr5.context, [](TIniControl& ini, ReturnContext& c) { FillExemptIncome(ini, c); }),
-              "[SCHEDULE-10A]\r\n" + ei);
+    EXPECT_EQ(
+        Written(itr5.context, [](TIniControl& ini, ReturnContext& c) { FillExemptIncome(ini, c); }),
+        "[SCHEDULE-10A]\r\n" + ei);
     EXPECT_EQ(Fill("<R><F/></R>", 2, 2009), "");
 }
 

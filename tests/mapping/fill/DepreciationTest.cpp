@@ -1,7 +1,7 @@
 #include <gtest/gtest.h>
 
-#include "support/FilledSections.h"
 #include "mapping/fill/Depreciation.h"
+#include "support/FilledSections.h"
 
 namespace orvane {
 namespace {

@@ -1,8 +1,8 @@
 #include <gtest/gtest.h>
 
-#include "support/FilledSections.h"
 #include "mapping/fill/DividendTax.h"
 #include "mapping/fill/ScheduleMAT.h"
+#include "support/FilledSections.h"
 
 namespace orvane {
 namespace {

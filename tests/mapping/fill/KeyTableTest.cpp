@@ -1,8 +1,7 @@
-#include "mapping/fill/KeyTable.h"
-
 #include <gtest/gtest.h>
 
 #include "Error.h"
+#include "mapping/fill/KeyTable.h"
 #include "staging/StagingReader.h"
 #include "support/TempDir.h"
 #include "xml/Lookups.h"
@@ -51,7 +50,7 @@ constexpr std::string_view kBlock = R"(<B>
 </B>)";
 
 class KeyTableTest : public ::testing::Test {
-protected:
+  protected:
     std::string Written(int form_code, int year, XmlNode base) {
         ReturnContext context;
         context.FormCode = form_code;
@@ -79,8 +78,8 @@ TEST_F(KeyTableTest, ConditionsChooseTheRowsOfTheFormAndYear) {
 }
 
 TEST_F(KeyTableTest, AnAbsentBaseWritesEmptyValues) {
-    EXPECT_EQ(Written(1, 2009, XmlNode{}),
-              CrLf({"[S]", "name=", "pan=", "income=Nil", "hpb=", "osb=", "male=0", "state=", "nil=1"}));
+    EXPECT_EQ(Written(1, 2009, XmlNode{}), CrLf({"[S]", "name=", "pan=", "income=Nil",
+                                                 "hpb=", "osb=", "male=0", "state=", "nil=1"}));
 }
 
 TEST_F(KeyTableTest, TheNilTestRefusesAmountsThatAreNotWhole) {

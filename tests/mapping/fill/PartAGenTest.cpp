@@ -1,7 +1,6 @@
-#include "mapping/fill/PartAGen.h"
-
 #include <gtest/gtest.h>
 
+#include "mapping/fill/PartAGen.h"
 #include "support/FillerRun.h"
 
 namespace orvane {
@@ -24,15 +23,14 @@ constexpr std::string_view kCourtesy =
     "SoftwareBy=Printed with Orvane Printing Release v.3.0\r\nIsVerification=0\r\n";
 
 TEST(FillPartAGen, WithoutGeneralBlocksOnlyYearsTotalsAndCourtesyAreWritten) {
-    const std::string written = PartAGen("<R><ITR4FORM:ITR4/></R>", 4, 2009, [](ReturnContext& c) {
-        c.ScheduleTotals[18] = -25;
-    });
-    EXPECT_EQ(written, CrLf({"[PART-A-GEN]", "AssessmentYear=2009-2010", "FinancialYear=2008-2009",
-                             "tds1_Tot_1=0", "tds1_Tot_2=0", "tds1_Tot_3=0", "tds1_Tot_4=0",
-                             "tds1_Tot_5=0", "tds2_Tot_1=0", "tds2_Tot_2=0", "tds2_Tot_3=0",
-                             "it_Tot_1=0", "si_Tot_1=0", "if_Tot_1=0", "if_Tot_2=0",
-                             "tcs_Tot_1=-25", "tcs_Tot_2=0", "tcs_Tot_3=0"}) +
-                           std::string(kCourtesy));
+    const std::string written = PartAGen("<R><ITR4FORM:ITR4/></R>", 4, 2009,
+                                         [](ReturnContext& c) { c.ScheduleTotals[18] = -25; });
+    EXPECT_EQ(written,
+              CrLf({"[PART-A-GEN]", "AssessmentYear=2009-2010", "FinancialYear=2008-2009",
+                    "tds1_Tot_1=0", "tds1_Tot_2=0", "tds1_Tot_3=0", "tds1_Tot_4=0", "tds1_Tot_5=0",
+                    "tds2_Tot_1=0", "tds2_Tot_2=0", "tds2_Tot_3=0", "it_Tot_1=0", "si_Tot_1=0",
+                    "if_Tot_1=0", "if_Tot_2=0", "tcs_Tot_1=-25", "tcs_Tot_2=0", "tcs_Tot_3=0"}) +
+                  std::string(kCourtesy));
 }
 
 TEST(FillPartAGen, FirmOfAssessmentYear2011WithAuditAndNatureOfBusiness) {
@@ -72,27 +70,27 @@ TEST(FillPartAGen, FirmOfAssessmentYear2011WithAuditAndNatureOfBusiness) {
       </ITRForm:PartA_GEN2>
     </ITR5FORM:ITR5></R>)",
                                          5, 2011);
-    EXPECT_EQ(written,
-              CrLf({"[PART-A-GEN]", "AssessmentYear=2011-2012", "FinancialYear=2010-2011",
-                    "pi_Name=SHAH AND SONS", "pi_PAN=AAAFS1234A", "pi_Address1=", "pi_Address2=",
-                    "pi_Address3=", "pi_Address4=", "pi_City=SURAT", "pi_State=GUJARAT", "pi_Pin=",
-                    "pi_Email=", "pi_Phone=", "pi_Mobile=9898098980", "pi_DOB=01-04-1998",
-                    "pi_Status=FIRM", "pi_Section1=12", "pi_Section2=NA", "fs_Ward=WARD 3(1)",
-                    "fs_AreaCode=SRT", "fs_AOType=", "fs_RangeCode=", "fs_AONo=", "fs_PE1=0",
-                    "fs_PE2=0", "fs_Section1=0", "fs_Section2=1", "fs_Section3=0", "fs_Notice1=0",
-                    "fs_Notice2=0", "fs_Notice3=0", "fs_Original=1", "fs_Revised=0",
-                    "fs_RStatus1=1", "fs_RStatus2=0", "fs_RStatus3=0", "fs_RepAssessee1=0",
-                    "fs_RepAssessee2=1", "fs_RepName=", "fs_RepAddress=", "fs_RepPAN=",
-                    "ai_44AA1=1", "ai_44AA2=0", "ai_44AB1=1", "ai_44AB2=0",
-                    // the auditor and the partner change are read below ITRForm:AuditInfo now
-                    "ai_AuditorName=K MEHTA", "ai_MembershipNo=", "ai_AuditorFirmName=",
-                    "ai_AuditorPAN=", "ai_AuditDate=20-09-2011", "ai_PartnerChange1=1",
-                    "ai_PartnerChange2=0", "nob_TradeCode1=0101", "nob_TradeName1=TEXTILES",
-                    "nob_Description1=TEXTILES", "nob_TradeCode2=0202", "nob_TradeName2=",
-                    "nob_Description2=", "tds2_Tot_1=0", "tds2_Tot_2=0", "tds2_Tot_3=0",
-                    "it_Tot_1=0", "si_Tot_1=0", "tcs_Tot_1=0", "tcs_Tot_2=0", "tcs_Tot_3=0",
-                    "fbt_Tot_1=0"}) +
-                  std::string(kCourtesy));
+    EXPECT_EQ(
+        written,
+        CrLf({"[PART-A-GEN]", "AssessmentYear=2011-2012", "FinancialYear=2010-2011",
+              "pi_Name=SHAH AND SONS", "pi_PAN=AAAFS1234A", "pi_Address1=", "pi_Address2=",
+              "pi_Address3=", "pi_Address4=", "pi_City=SURAT", "pi_State=GUJARAT",
+              "pi_Pin=", "pi_Email=", "pi_Phone=", "pi_Mobile=9898098980", "pi_DOB=01-04-1998",
+              "pi_Status=FIRM", "pi_Section1=12", "pi_Section2=NA", "fs_Ward=WARD 3(1)",
+              "fs_AreaCode=SRT", "fs_AOType=", "fs_RangeCode=", "fs_AONo=", "fs_PE1=0", "fs_PE2=0",
+              "fs_Section1=0", "fs_Section2=1", "fs_Section3=0", "fs_Notice1=0", "fs_Notice2=0",
+              "fs_Notice3=0", "fs_Original=1", "fs_Revised=0", "fs_RStatus1=1", "fs_RStatus2=0",
+              "fs_RStatus3=0", "fs_RepAssessee1=0", "fs_RepAssessee2=1",
+              "fs_RepName=", "fs_RepAddress=", "fs_RepPAN=", "ai_44AA1=1", "ai_44AA2=0",
+              "ai_44AB1=1", "ai_44AB2=0",
+              // the auditor and the partner change are read below ITRForm:AuditInfo now
+              "ai_AuditorName=K MEHTA", "ai_MembershipNo=", "ai_AuditorFirmName=", "ai_AuditorPAN=",
+              "ai_AuditDate=20-09-2011", "ai_PartnerChange1=1", "ai_PartnerChange2=0",
+              "nob_TradeCode1=0101", "nob_TradeName1=TEXTILES", "nob_Description1=TEXTILES",
+              "nob_TradeCode2=0202", "nob_TradeName2=", "nob_Description2=", "tds2_Tot_1=0",
+              "tds2_Tot_2=0", "tds2_Tot_3=0", "it_Tot_1=0", "si_Tot_1=0", "tcs_Tot_1=0",
+              "tcs_Tot_2=0", "tcs_Tot_3=0", "fbt_Tot_1=0"}) +
+            std::string(kCourtesy));
 }
 
 TEST(FillPartAGen, CompanyParticularsOfItr6) {
@@ -101,15 +99,17 @@ TEST(FillPartAGen, CompanyParticularsOfItr6) {
         std::vector<std::string> company_keys;
     };
     const Case cases[] = {
-        {"3", {"hs_scom1=HOLD CO", "hs_scom2=MUMBAI", "hs_scom3=AAACH1111H", "hs_hcom1=SUB CO",
-               "hs_hcom2=PUNE", "hs_hcom3=AAACS2222S"}},
+        {"3",
+         {"hs_scom1=HOLD CO", "hs_scom2=MUMBAI", "hs_scom3=AAACH1111H", "hs_hcom1=SUB CO",
+          "hs_hcom2=PUNE", "hs_hcom3=AAACS2222S"}},
         {"2", {"hs_scom1=HOLD CO", "hs_scom2=MUMBAI", "hs_scom3=AAACH1111H"}},
         {"1", {"hs_hcom1=SUB CO", "hs_hcom2=PUNE", "hs_hcom3=AAACS2222S"}},
         {"4", {}},
     };
     for (const Case& c : cases) {
         const std::string xml = std::string(R"(<R><ITR6FORM:ITR6><ITRForm:PartA_GEN2For6>
-          <ITRForm:HoldingStatus><ITRForm:NatOfCompFlg>)") + c.holding + R"(</ITRForm:NatOfCompFlg>
+          <ITRForm:HoldingStatus><ITRForm:NatOfCompFlg>)") +
+                                c.holding + R"(</ITRForm:NatOfCompFlg>
             <ITRForm:HoldingCompDetail><ITRForm:CompDetails><ITRForm:CompName>HOLD CO</ITRForm:CompName>
               <ITRForm:AddressDetail><ITRForm:AddrDetail>MUMBAI</ITRForm:AddrDetail></ITRForm:AddressDetail>
               <ITRForm:CompPAN>AAACH1111H</ITRForm:CompPAN></ITRForm:CompDetails></ITRForm:HoldingCompDetail>

@@ -1,10 +1,9 @@
-#include "mapping/fill/PartnerFirms.h"
-
 #include <gtest/gtest.h>
 
 #include <string>
 
 #include "Error.h"
+#include "mapping/fill/PartnerFirms.h"
 #include "support/FillerRun.h"
 
 namespace orvane {
@@ -19,14 +18,19 @@ std::string Firm(std::string_view pan, std::string_view share, std::string_view 
     return "<ITRForm:PartnerFirmDetails><ITRForm:FirmName>FIRM " + std::string(pan) +
            "</ITRForm:FirmName><ITRForm:FirmPAN>" + std::string(pan) +
            "</ITRForm:FirmPAN><ITRForm:ProfitSharePercent>50</ITRForm:ProfitSharePercent>"
-           "<ITRForm:ProfitShareAmt>" + std::string(share) + "</ITRForm:ProfitShareAmt>"
-           "<ITRForm:FirmCapBalOn31Mar>" + std::string(capital) + "</ITRForm:FirmCapBalOn31Mar>"
+           "<ITRForm:ProfitShareAmt>" +
+           std::string(share) +
+           "</ITRForm:ProfitShareAmt>"
+           "<ITRForm:FirmCapBalOn31Mar>" +
+           std::string(capital) +
+           "</ITRForm:FirmCapBalOn31Mar>"
            "</ITRForm:PartnerFirmDetails>";
 }
 
 const std::string kFirmIncomes =
     "<ITRForm:ScheduleBPA><ITRForm:PartnerFirmIncomes><ITRForm:FirmPAN>AAAFA1111A</ITRForm:FirmPAN>"
-    "<ITRForm:FirmSalBonComRen>10</ITRForm:FirmSalBonComRen><ITRForm:IntFirmCap>20</ITRForm:IntFirmCap>"
+    "<ITRForm:FirmSalBonComRen>10</ITRForm:FirmSalBonComRen><ITRForm:IntFirmCap>20</"
+    "ITRForm:IntFirmCap>"
     "<ITRForm:TotalIncome>30</ITRForm:TotalIncome><ITRForm:Expenses>40</ITRForm:Expenses>"
     "<ITRForm:NetIncome>-10</ITRForm:NetIncome></ITRForm:PartnerFirmIncomes></ITRForm:ScheduleBPA>";
 
@@ -37,12 +41,28 @@ TEST(FillScheduleIFAndBPA, FirmsAndTheirIncomesWithTotals) {
                        Firm("AAAFB2222B", "700", "-300") + "</ITRForm:ScheduleIF>" + kFirmIncomes +
                        "</F></R>",
                    3, 2010);
-    EXPECT_EQ(Written(r.context, FillScheduleIFAndBPA),
-              CrLf({"[SCHEDULE-IF-1]", "SrNo=1", "FirmName=FIRM AAAFA1111A", "PAN=AAAFA1111A",
-                    "Percentage=50", "Amount=Nil", "Capital=5000", "[SCHEDULE-IF-2]", "SrNo=2",
-                    "FirmName=FIRM AAAFB2222B", "PAN=AAAFB2222B", "Percentage=50", "Amount=700",
-                    "Capital=-300", "[SCHEDULE-BP-1]", "SrNo=1", "PAN=AAAFA1111A", "Salary=10",
-                    "Interest=20", "Total=30", "Expenses=40", "NetIncome=-10"}));
+    EXPECT_EQ(Written(r.context, FillScheduleIFAndBPA), CrLf({"[SCHEDULE-IF-1]",
+                                                              "SrNo=1",
+                                                              "FirmName=FIRM AAAFA1111A",
+                                                              "PAN=AAAFA1111A",
+                                                              "Percentage=50",
+                                                              "Amount=Nil",
+                                                              "Capital=5000",
+                                                              "[SCHEDULE-IF-2]",
+                                                              "SrNo=2",
+                                                              "FirmName=FIRM AAAFB2222B",
+                                                              "PAN=AAAFB2222B",
+                                                              "Percentage=50",
+                                                              "Amount=700",
+                                                              "Capital=-300",
+                                                              "[SCHEDULE-BP-1]",
+                                                              "SrNo=1",
+                                                              "PAN=AAAFA1111A",
+                                                              "Salary=10",
+                                                              "Interest=20",
+                                                              "Total=30",
+                                                              "Expenses=40",
+                                                              "NetIncome=-10"}));
     const ScheduleTotals& totals = r.context.ScheduleTotals;
     EXPECT_EQ(totals[11], 700);
     EXPECT_EQ(totals[12], 4700);
@@ -66,9 +86,10 @@ TEST(FillScheduleIFAndBPA, OnlyItr3WritesTheFirmIncomes) {
 // A firm schedule without firms prints one empty line; no schedule, or firm
 // incomes without rows, print nothing.
 TEST(FillScheduleIFAndBPA, PlaceholderOnlyForTheFirms) {
-    EXPECT_EQ(WrittenFor("<ITRForm:ScheduleIF><ITRForm:TotalProfitShareAmt>0</ITRForm:TotalProfitShareAmt>"
-                         "</ITRForm:ScheduleIF><ITRForm:ScheduleBPA/>",
-                         3, 2009, FillScheduleIFAndBPA),
+    EXPECT_EQ(WrittenFor(
+                  "<ITRForm:ScheduleIF><ITRForm:TotalProfitShareAmt>0</ITRForm:TotalProfitShareAmt>"
+                  "</ITRForm:ScheduleIF><ITRForm:ScheduleBPA/>",
+                  3, 2009, FillScheduleIFAndBPA),
               CrLf({"[SCHEDULE-IF-1]", "SrNo=."}));
     EXPECT_EQ(WrittenFor("", 3, 2009, FillScheduleIFAndBPA), "");
 }

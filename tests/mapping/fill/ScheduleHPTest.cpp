@@ -1,9 +1,8 @@
-#include "mapping/fill/ScheduleHP.h"
-
 #include <gtest/gtest.h>
 
 #include <string>
 
+#include "mapping/fill/ScheduleHP.h"
 #include "support/FillerRun.h"
 
 namespace orvane {
@@ -13,9 +12,11 @@ using test::CrLf;
 using test::WrittenFor;
 
 std::string Property(std::string_view address, std::string_view income) {
-    return "<ITRForm:PropertyDetails><ITRForm:AddressDetail><ITRForm:AddrDetail>" + std::string(address) +
+    return "<ITRForm:PropertyDetails><ITRForm:AddressDetail><ITRForm:AddrDetail>" +
+           std::string(address) +
            "</ITRForm:AddrDetail></ITRForm:AddressDetail><ITRForm:ifLetOut>Y</ITRForm:ifLetOut>"
-           "<ITRForm:Rentdetails><ITRForm:IncomeOfHP>" + std::string(income) +
+           "<ITRForm:Rentdetails><ITRForm:IncomeOfHP>" +
+           std::string(income) +
            "</ITRForm:IncomeOfHP></ITRForm:Rentdetails></ITRForm:PropertyDetails>";
 }
 
@@ -61,15 +62,16 @@ TEST(FillScheduleHP, AnAbsentScheduleGivesBlankBlocksWithoutTotals) {
 // first three amounts.
 TEST(FillScheduleHP, PropertiesAreNumberedAndMayRunIntoTheTotals) {
     const std::string schedule = "<ITRForm:ScheduleHP>" + Property("FLAT 1", "100") +
-                                 "<ITRForm:Remark>none</ITRForm:Remark>" + Property("FLAT 2", "200") +
-                                 Property("FLAT 3", "300") + std::string(kTotals) + "</ITRForm:ScheduleHP>";
+                                 "<ITRForm:Remark>none</ITRForm:Remark>" +
+                                 Property("FLAT 2", "200") + Property("FLAT 3", "300") +
+                                 std::string(kTotals) + "</ITRForm:ScheduleHP>";
     const std::string written = WrittenFor(schedule, 2, 2011, FillScheduleHP);
     EXPECT_NE(written.find("hp_11=FLAT 1\r\n"), std::string::npos);
     EXPECT_NE(written.find("hp_21=FLAT 2\r\n"), std::string::npos);
-    EXPECT_TRUE(written.ends_with(CrLf({"hp_31=FLAT 3", "hp_32=", "hp_33=", "hp_34=", "hp_35=1",
-                                        "hp_36=", "hp_37=", "hp_3a=700", "hp_3b=800", "hp_3c=900",
-                                        "hp_3d=Nil", "hp_3e=Nil", "hp_3f=Nil", "hp_3g=Nil",
-                                        "hp_3h=Nil", "hp_3i=300"})))
+    EXPECT_TRUE(written.ends_with(
+        CrLf({"hp_31=FLAT 3", "hp_32=", "hp_33=", "hp_34=", "hp_35=1",
+              "hp_36=", "hp_37=", "hp_3a=700", "hp_3b=800", "hp_3c=900", "hp_3d=Nil", "hp_3e=Nil",
+              "hp_3f=Nil", "hp_3g=Nil", "hp_3h=Nil", "hp_3i=300"})))
         << written;
 }
 

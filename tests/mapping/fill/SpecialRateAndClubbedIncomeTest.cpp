@@ -1,10 +1,9 @@
-#include "mapping/fill/SpecialRateAndClubbedIncome.h"
-
 #include <gtest/gtest.h>
 
 #include <string>
 
 #include "Error.h"
+#include "mapping/fill/SpecialRateAndClubbedIncome.h"
 #include "support/FillerRun.h"
 
 namespace orvane {
@@ -27,7 +26,8 @@ std::string SpecialRate(std::string_view code, std::string_view tax) {
 TEST(FillScheduleSI, NumbersTheLinesAndAddsTheTaxes) {
     InlineReturn r("<R><F><ITRForm:ScheduleSI>" + SpecialRate("1A", "1500") +
                        "<ITRForm:TotSplRateIncTax>4000</ITRForm:TotSplRateIncTax>" +
-                       SpecialRate("21", "") + SpecialRate("22", "2500") + "</ITRForm:ScheduleSI></F></R>",
+                       SpecialRate("21", "") + SpecialRate("22", "2500") +
+                       "</ITRForm:ScheduleSI></F></R>",
                    5, 2010);
     r.context.ScheduleTotals[10] = 100;
     EXPECT_EQ(Written(r.context, FillScheduleSI),
@@ -40,10 +40,11 @@ TEST(FillScheduleSI, NumbersTheLinesAndAddsTheTaxes) {
 
 // A schedule without lines prints one empty line; no schedule prints none.
 TEST(FillScheduleSI, PlaceholderOnlyForAPresentSchedule) {
-    EXPECT_EQ(WrittenFor("<ITRForm:ScheduleSI><ITRForm:TotSplRateIncTax>0</ITRForm:TotSplRateIncTax>"
-                         "</ITRForm:ScheduleSI>",
-                         2, 2011, FillScheduleSI),
-              CrLf({"[SCHEDULE-SI-1]", "SrNo=."}));
+    EXPECT_EQ(
+        WrittenFor("<ITRForm:ScheduleSI><ITRForm:TotSplRateIncTax>0</ITRForm:TotSplRateIncTax>"
+                   "</ITRForm:ScheduleSI>",
+                   2, 2011, FillScheduleSI),
+        CrLf({"[SCHEDULE-SI-1]", "SrNo=."}));
     EXPECT_EQ(WrittenFor("", 2, 2011, FillScheduleSI), "");
 }
 

@@ -35,10 +35,10 @@ std::string DatasetLine(const ReportFormClass& form_class) {
 
 std::string TemplateLine(const ReportFormClass& form_class) {
     std::string line;
-    for (const TemplateSpec& spec : form_class.templates) {
+    for (const TemplateSpec& template_file : form_class.templates) {
         if (!line.empty()) line += ' ';
-        line += std::string(spec.component) + ":" + std::string(spec.file) + "/" +
-                std::to_string(spec.pages);
+        line += std::string(template_file.component) + ":" + std::string(template_file.file) + "/" +
+                std::to_string(template_file.pages);
     }
     return line;
 }
@@ -149,15 +149,16 @@ TEST(ReportCatalogue, AgreesWithTheDispatch) {
 // only datasets its class carries.
 TEST(ReportCatalogue, EmbeddedTemplatesFitTheirClass) {
     for (const ReportFormClass& form_class : ReportFormClasses()) {
-        for (const TemplateSpec& spec : form_class.templates) {
-            if (!EmbeddedResources().Find(spec.file)) continue;
-            const Template report = LoadTemplateFile(EmbeddedResources(), spec.file);
-            EXPECT_EQ(static_cast<int>(report.pages.size()), spec.pages) << spec.file;
+        for (const TemplateSpec& template_file : form_class.templates) {
+            if (!EmbeddedResources().Find(template_file.file)) continue;
+            const Template report = LoadTemplateFile(EmbeddedResources(), template_file.file);
+            EXPECT_EQ(static_cast<int>(report.pages.size()), template_file.pages)
+                << template_file.file;
             for (const std::string& name : report.datasets) {
                 const bool carried =
                     std::any_of(form_class.datasets.begin(), form_class.datasets.end(),
                                 [&](const DatasetSpec& d) { return d.name == name; });
-                EXPECT_TRUE(carried) << spec.file << " reads " << name;
+                EXPECT_TRUE(carried) << template_file.file << " reads " << name;
             }
         }
     }

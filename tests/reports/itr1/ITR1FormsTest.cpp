@@ -258,9 +258,9 @@ TEST(ITR1Forms, EveryKeyTheMappingWritesHasItsPlaceOnTheForm) {
         SCOPED_TRACE(c.fixture);
         const ReportChoice choice = *SelectReport("ITR1", c.year);
         const ReportFormClass& form_class = *FindReportFormClass(choice.report_class);
-        const TemplateSpec& spec = *FindTemplate(form_class, choice.component);
-        const Template report = LoadTemplateFile(EmbeddedResources(), spec.file);
-        EXPECT_EQ(report.pages.size(), static_cast<std::size_t>(spec.pages));
+        const TemplateSpec& template_file = *FindTemplate(form_class, choice.component);
+        const Template report = LoadTemplateFile(EmbeddedResources(), template_file.file);
+        EXPECT_EQ(report.pages.size(), static_cast<std::size_t>(template_file.pages));
 
         // dataset name and lower-cased field of every value the template reads
         std::set<std::pair<std::string, std::string>> read;
