@@ -12,40 +12,16 @@
 #include "reports/catalogue/ReportBuilder.h"
 #include "reports/render/PagePainter.h"
 #include "support/RunOrvane.h"
+#include "support/Shell.h"
 
 namespace orvane {
 namespace {
 
-std::string Shell(const std::string& command) {
-    std::string output;
-    if (FILE* pipe = popen(command.c_str(), "r")) {
-        char buffer[4096];
-        while (const std::size_t n = std::fread(buffer, 1, sizeof buffer, pipe))
-            output.append(buffer, n);
-        pclose(pipe);
-    }
-    return output;
-}
+using test::Shell;
 
-void ReplaceAll(std::string& text, std::string_view from, std::string_view to) {
-    for (auto at = text.find(from); at != std::string::npos; at = text.find(from, at + to.size()))
-        text.replace(at, from.size(), to);
-}
-
-// Ligature characters a PDF's text may hold, and the letters they stand for.
-constexpr std::array<std::pair<std::string_view, std::string_view>, 5> kLigatures = {{
-    {"\xEF\xAC\x80", "ff"},
-    {"\xEF\xAC\x81", "fi"},
-    {"\xEF\xAC\x82", "fl"},
-    {"\xEF\xAC\x83", "ffi"},
-    {"\xEF\xAC\x84", "ffl"},
-}};
-
-// The text of a PDF as one line: the typographic ligatures the fonts print
-// spelled out, and every run of blanks and line breaks one blank.
+// The text of a PDF as one line: every run of blanks and line breaks one blank.
 std::string PdfText(const std::filesystem::path& pdf) {
-    std::string text = Shell("pdftotext -layout " + test::ShellQuoted(pdf.string()) + " -");
-    for (const auto& [ligature, letters] : kLigatures) ReplaceAll(text, ligature, letters);
+    const std::string text = Shell("pdftotext -layout " + test::ShellQuoted(pdf.string()) + " -");
     std::string flat;
     for (const char c : text) {
         const bool blank = c == ' ' || c == '\n' || c == '\f';

@@ -15,21 +15,13 @@
 #include "reports/engine/TemplateLoader.h"
 #include "reports/engine/TextExport.h"
 #include "support/RunOrvane.h"
+#include "support/Shell.h"
 #include "support/StagingFiles.h"
 
 namespace orvane {
 namespace {
 
-std::string Shell(const std::string& command) {
-    std::string output;
-    if (FILE* pipe = popen(command.c_str(), "r")) {
-        char buffer[4096];
-        while (const std::size_t n = std::fread(buffer, 1, sizeof buffer, pipe))
-            output.append(buffer, n);
-        pclose(pipe);
-    }
-    return output;
-}
+using test::Shell;
 
 std::string Lower(std::string text) {
     std::transform(text.begin(), text.end(), text.begin(),

@@ -18,21 +18,13 @@
 #include "reports/render/PagePainter.h"
 #include "staging/ReportDispatch.h"
 #include "support/RunOrvane.h"
+#include "support/Shell.h"
 #include "support/TempDir.h"
 
 namespace orvane {
 namespace {
 
-std::string Shell(const std::string& command) {
-    std::string output;
-    if (FILE* pipe = popen(command.c_str(), "r")) {
-        char buffer[4096];
-        while (const std::size_t n = std::fread(buffer, 1, sizeof buffer, pipe))
-            output.append(buffer, n);
-        pclose(pipe);
-    }
-    return output;
-}
+using test::Shell;
 
 // The sheets of a PDF as pdftotext lays them out, one string per sheet.
 std::vector<std::string> PdfSheets(const std::filesystem::path& pdf) {

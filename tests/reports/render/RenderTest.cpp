@@ -16,25 +16,17 @@
 #include "reports/render/PagePainter.h"
 #include "reports/render/ReportFonts.h"
 #include "support/FakeDataset.h"
+#include "support/Shell.h"
 #include "support/TempDir.h"
 
 namespace orvane {
 namespace {
 
+using test::Shell;
+
 using test::CrLf;
 
 const DirectoryResources kTemplates(ORVANE_TEST_TEMPLATES_DIR);
-
-std::string Shell(const std::string& command) {
-    std::string output;
-    if (FILE* pipe = popen(command.c_str(), "r")) {
-        char buffer[4096];
-        while (const std::size_t n = std::fread(buffer, 1, sizeof buffer, pipe))
-            output.append(buffer, n);
-        pclose(pipe);
-    }
-    return output;
-}
 
 // An ITR-1 of 2009-10 whose 120 tax payments run over three sheets.
 PreparedDocument SampleReturn(const test::TempDir& dir) {
