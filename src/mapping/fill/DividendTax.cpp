@@ -1,7 +1,7 @@
 #include "mapping/fill/DividendTax.h"
 
 #include "mapping/fill/KeyTable.h"
-#include "mapping/fill/NumberedRows.h"
+#include "mapping/fill/NumberedTable.h"
 #include "xml/Lookups.h"
 
 namespace orvane {
@@ -28,10 +28,9 @@ constexpr KeyRow kDistributedProfits[] = {
 // clang-format on
 static_assert(!HasOverlappingKeys(kDistributedProfits));
 
-constexpr NumberedTable kPayments{
-    "SCHEDULE-DDTP", "ITRForm:TaxPayment", kChallanColumns, kChallanBranch, "Bank", "Amount"};
-
-constexpr int kPaymentsSlot = 22;
+constexpr auto kChallanColumns = ChallanColumns(22);
+constexpr NumberedTable kPayments{"SCHEDULE-DDTP", "ITRForm:TaxPayment", kChallanColumns,
+                                  kChallanBranch};
 
 }  // namespace
 
@@ -41,8 +40,10 @@ void FillScheduleDDT(TIniControl& ini, const ReturnContext& context) {
 }
 
 void FillScheduleDDTP(TIniControl& ini, ReturnContext& context) {
-    WriteNumberedTable(ini, FindChild(context.FormElement(), "ITRForm:ScheduleDDTP"), kPayments,
-                       &context.ScheduleTotals[kPaymentsSlot]);
+    const XmlNode payments = FindChild(context.FormElement(), "ITRForm:ScheduleDDTP");
+    if (WriteNumberedTable(ini, payments, kPayments, &context.ScheduleTotals) == 0) {
+        WritePlaceholderRow(ini, kPayments.section);
+    }
 }
 
 }  // namespace orvane

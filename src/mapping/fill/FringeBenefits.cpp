@@ -4,7 +4,7 @@
 
 #include "convert/Conversions.h"
 #include "mapping/fill/KeyTable.h"
-#include "mapping/fill/NumberedRows.h"
+#include "mapping/fill/NumberedTable.h"
 #include "xml/Lookups.h"
 
 namespace orvane {
@@ -77,10 +77,9 @@ constexpr KeyRow kBenefitTotals[] = {
 };
 // clang-format on
 
-constexpr NumberedTable kPayments{
-    "SCHEDULE-FBT", "ITRForm:TaxPayment", kChallanColumns, kChallanBranch, "Bank", "Amount"};
-
-constexpr int kPaymentsSlot = 21;
+constexpr auto kChallanColumns = ChallanColumns(21);
+constexpr NumberedTable kPayments{"SCHEDULE-FBT", "ITRForm:TaxPayment", kChallanColumns,
+                                  kChallanBranch};
 
 }  // namespace
 
@@ -103,8 +102,10 @@ void FillScheduleFBI(TIniControl& ini, const ReturnContext& context) {
 }
 
 void FillScheduleFBT(TIniControl& ini, ReturnContext& context) {
-    WriteNumberedTable(ini, FindChild(context.FormElement(), "ITRForm:ScheduleFBT"), kPayments,
-                       &context.ScheduleTotals[kPaymentsSlot]);
+    const XmlNode payments = FindChild(context.FormElement(), "ITRForm:ScheduleFBT");
+    if (WriteNumberedTable(ini, payments, kPayments, &context.ScheduleTotals) == 0) {
+        WritePlaceholderRow(ini, kPayments.section);
+    }
 }
 
 }  // namespace orvane

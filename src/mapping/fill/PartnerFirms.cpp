@@ -1,12 +1,13 @@
 #include "mapping/fill/PartnerFirms.h"
 
-#include "mapping/fill/NumberedLists.h"
+#include "mapping/fill/NumberedTable.h"
+#include "xml/Lookups.h"
 
 namespace orvane {
 namespace {
 
 // Below ITRForm:PartnerFirmDetails.
-constexpr ListColumn kFirmColumns[] = {
+constexpr TableColumn kFirmColumns[] = {
     {{"FirmName", "ITRForm:FirmName"}},
     {{"PAN", "ITRForm:FirmPAN"}},
     {{"Percentage", "ITRForm:ProfitSharePercent", Conv::kAmountOrNil}},
@@ -15,7 +16,7 @@ constexpr ListColumn kFirmColumns[] = {
 };
 
 // Below ITRForm:PartnerFirmIncomes.
-constexpr ListColumn kFirmIncomeColumns[] = {
+constexpr TableColumn kFirmIncomeColumns[] = {
     {{"PAN", "ITRForm:FirmPAN"}},
     {{"Salary", "ITRForm:FirmSalBonComRen", Conv::kAmountOrNil}, 13},
     {{"Interest", "ITRForm:IntFirmCap", Conv::kAmountOrNil}, 14},
@@ -24,18 +25,24 @@ constexpr ListColumn kFirmIncomeColumns[] = {
     {{"NetIncome", "ITRForm:NetIncome", Conv::kAmountOrNil}, 17},
 };
 
-constexpr NumberedList kFirms{"SCHEDULE-IF", "ITRForm:ScheduleIF", "ITRForm:PartnerFirmDetails",
-                              kFirmColumns, true};
-
-constexpr NumberedList kFirmIncomes{"SCHEDULE-BP", "ITRForm:ScheduleBPA",
-                                    "ITRForm:PartnerFirmIncomes", kFirmIncomeColumns, false};
+// Amounts are added into their totals after each column is written.
+constexpr NumberedTable kFirms{
+    "SCHEDULE-IF", "ITRForm:PartnerFirmDetails", kFirmColumns, {}, SlotOrder::kWriteThenAdd};
+constexpr NumberedTable kFirmIncomes{
+    "SCHEDULE-BP", "ITRForm:PartnerFirmIncomes", kFirmIncomeColumns, {}, SlotOrder::kWriteThenAdd};
 
 }  // namespace
 
 void FillScheduleIFAndBPA(TIniControl& ini, ReturnContext& context) {
-    WriteNumberedList(ini, context.FormElement(), kFirms, context.ScheduleTotals);
+    // A present schedule of firms without rows prints one empty line.
+    if (const XmlNode firms = FindChild(context.FormElement(), "ITRForm:ScheduleIF")) {
+        if (WriteNumberedTable(ini, firms, kFirms, &context.ScheduleTotals) == 0) {
+            WritePlaceholderRow(ini, kFirms.section);
+        }
+    }
     if (context.FormCode == 3) {
-        WriteNumberedList(ini, context.FormElement(), kFirmIncomes, context.ScheduleTotals);
+        const XmlNode incomes = FindChild(context.FormElement(), "ITRForm:ScheduleBPA");
+        if (incomes) WriteNumberedTable(ini, incomes, kFirmIncomes, &context.ScheduleTotals);
     }
 }
 

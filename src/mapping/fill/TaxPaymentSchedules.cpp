@@ -6,20 +6,11 @@
 #include "convert/Conversions.h"
 #include "mapping/fill/BoxRowGroups.h"
 #include "mapping/fill/KeyTable.h"
+#include "mapping/fill/NumberedTable.h"
 #include "xml/Lookups.h"
 
 namespace orvane {
 namespace {
-
-// A column of the table layout; amounts with a slot are added into it first.
-struct TableColumn {
-    KeyRow row;
-    int slot = 0;
-};
-
-// The continuation row under a data row: an address (TDS and TCS tables) or a
-// bank branch (tax payments), printed in the Name or Bank column.
-enum class Continuation { kAddress, kBranch };
 
 struct TaxSchedule {
     std::string_view section;        // "SCHEDULE-TDS1"
@@ -31,7 +22,7 @@ struct TaxSchedule {
     int boxes;
     When box_layout;  // forms and years whose first rows stand in boxes
     std::span<const TableColumn> columns;
-    Continuation continuation;
+    Continuation continuation;  // the address or the bank branch under a row
     std::span<const BoxColumn> box_columns;
 };
 
@@ -39,6 +30,11 @@ constexpr std::string_view kDeductorTan = "ITRForm:EmployerOrDeductorOrCollectDe
 constexpr std::string_view kDeductorUtn = "ITRForm:EmployerOrDeductorOrCollectDetl/ITRForm:UTN";
 constexpr std::string_view kDeductorName =
     "ITRForm:EmployerOrDeductorOrCollectDetl/ITRForm:EmployerOrDeductorOrCollecterName";
+
+// The deductor's (or collector's) address, printed under its name.
+constexpr Continuation kDeductorAddress{"ITRForm:AddressDetail/ITRForm:AddrDetail",
+                                        "ITRForm:AddressDetail/ITRForm:CityOrTownOrDistrict",
+                                        "Name"};
 
 constexpr TableColumn kSalaryTdsColumns[] = {
     {{"TAN", kDeductorTan}},
@@ -72,13 +68,7 @@ constexpr TableColumn kCollectionColumns[] = {
     {{"Balance", "ITRForm:AmtTCSClaimedThisYear", Conv::kAmountOrNil}, 20},
 };
 
-constexpr TableColumn kTaxPaymentColumns[] = {
-    {{"Bank", "ITRForm:NameOfBankAndBranch/ITRForm:NameOfBank"}},
-    {{"BsrCode", "ITRForm:BSRCode"}},
-    {{"Date", "ITRForm:DateDep", Conv::kDateByPosition}},
-    {{"ChallanNo", "ITRForm:SrlNoOfChaln"}},
-    {{"Amount", "ITRForm:Amt", Conv::kAmountOrNil}, 9},
-};
+constexpr auto kTaxPaymentColumns = ChallanColumns(9);
 
 constexpr TaxSchedule kSalaryTds{"SCHEDULE-TDS1",
                                  "ITRForm:TDSonSalaries",
@@ -89,7 +79,7 @@ constexpr TaxSchedule kSalaryTds{"SCHEDULE-TDS1",
                                  3,
                                  FormsFrom({1, 45}, 2011),
                                  kSalaryTdsColumns,
-                                 Continuation::kAddress,
+                                 kDeductorAddress,
                                  kSalaryTdsBoxes};
 
 constexpr TaxSchedule kOtherTds{"SCHEDULE-TDS2",
@@ -101,7 +91,7 @@ constexpr TaxSchedule kOtherTds{"SCHEDULE-TDS2",
                                 4,
                                 FormsFrom({1, 45}, 2011),
                                 kOtherTdsColumns,
-                                Continuation::kAddress,
+                                kDeductorAddress,
                                 kOtherTdsBoxes};
 
 constexpr TaxSchedule kCollections{"SCHEDULE-TCS",
@@ -113,7 +103,7 @@ constexpr TaxSchedule kCollections{"SCHEDULE-TCS",
                                    3,
                                    FormsFrom({45}, 2011),
                                    kCollectionColumns,
-                                   Continuation::kAddress,
+                                   kDeductorAddress,
                                    kCollectionBoxes};
 
 constexpr TaxSchedule kTaxPayments{"SCHEDULE-IT",
@@ -125,7 +115,7 @@ constexpr TaxSchedule kTaxPayments{"SCHEDULE-IT",
                                    5,
                                    FormsFrom({1, 45}, 2011),
                                    kTaxPaymentColumns,
-                                   Continuation::kBranch,
+                                   kChallanBranch,
                                    kTaxPaymentBoxes};
 
 std::string RowSection(const TaxSchedule& schedule, int n) {
@@ -142,40 +132,6 @@ std::string_view RowElement(const TaxSchedule& schedule, const ReturnContext& co
     return firm ? schedule.firm_row_element : schedule.row_element;
 }
 
-// Writes data row n and, when the row carries an address or branch, the
-// continuation row n + 1; returns the last number used.
-int WriteTableRow(TIniControl& ini, ReturnContext& context, const TaxSchedule& schedule,
-                  XmlNode row, int n) {
-    const std::string section = RowSection(schedule, n);
-    ini.WriteValue(section, "SrNo", std::to_string(n));
-    for (const TableColumn& column : schedule.columns) {
-        if (column.slot != 0) {
-            auto& total = context.ScheduleTotals[column.slot];
-            total = AddIntText(total, GetPathValue(row, column.row.path));
-        }
-        WriteRow(ini, section, row, column.row);
-    }
-
-    std::string continuation;
-    std::string_view key;
-    if (schedule.continuation == Continuation::kAddress) {
-        const std::string address = GetPathValue(row, "ITRForm:AddressDetail/ITRForm:AddrDetail");
-        const std::string city =
-            GetPathValue(row, "ITRForm:AddressDetail/ITRForm:CityOrTownOrDistrict");
-        if (TrimBlanks(address + city).empty()) return n;
-        continuation = address + " " + city;
-        key = "Name";
-    } else {
-        continuation = GetPathValue(row, "ITRForm:NameOfBankAndBranch/ITRForm:NameOfBranch");
-        if (TrimBlanks(continuation).empty()) return n;
-        key = "Bank";
-    }
-    const std::string next = RowSection(schedule, ++n);
-    ini.WriteValue(next, "SrNo", ".");
-    ini.WriteValue(next, key, continuation);
-    return n;
-}
-
 // Rows beyond the boxes of the one-page forms, numbered from 1 again.
 void WriteOverflowRow(TIniControl& ini, const TaxSchedule& schedule, XmlNode row, int n) {
     if (n <= schedule.boxes) return;
@@ -190,19 +146,25 @@ void WriteOverflowRow(TIniControl& ini, const TaxSchedule& schedule, XmlNode row
     }
 }
 
-void FillTaxSchedule(TIniControl& ini, ReturnContext& context, const TaxSchedule& schedule) {
-    const bool boxes = schedule.box_layout.Holds(context);
+// Rows beyond the boxes of the one-page forms: the boxes hold the first rows.
+void WriteOverflowRows(TIniControl& ini, const TaxSchedule& schedule, XmlNode container,
+                       std::string_view row_element) {
     int n = 0;
-    for (const XmlNode row :
-         ChildrenNamed(Container(schedule, context), RowElement(schedule, context))) {
-        if (boxes) {
-            WriteOverflowRow(ini, schedule, row, ++n);
-        } else {
-            n = WriteTableRow(ini, context, schedule, row, n + 1);
-        }
+    for (const XmlNode row : ChildrenNamed(container, row_element))
+        WriteOverflowRow(ini, schedule, row, ++n);
+}
+
+void FillTaxSchedule(TIniControl& ini, ReturnContext& context, const TaxSchedule& schedule) {
+    const XmlNode container = Container(schedule, context);
+    const std::string_view row_element = RowElement(schedule, context);
+    if (schedule.box_layout.Holds(context)) {
+        WriteOverflowRows(ini, schedule, container, row_element);
+        return;
     }
-    if (context.AssessmentYear < 2011 && n == 0)
-        ini.WriteValue(RowSection(schedule, 1), "SrNo", ".");
+    const NumberedTable table{schedule.section, row_element, schedule.columns,
+                              schedule.continuation};
+    const int rows = WriteNumberedTable(ini, container, table, &context.ScheduleTotals);
+    if (context.AssessmentYear < 2011 && rows == 0) WritePlaceholderRow(ini, schedule.section);
 }
 
 }  // namespace
