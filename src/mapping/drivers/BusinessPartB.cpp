@@ -1,6 +1,7 @@
 #include "mapping/drivers/BusinessPartB.h"
 
 #include "mapping/fill/KeyTable.h"
+#include "mapping/fill/Verification.h"
 #include "xml/Lookups.h"
 
 namespace orvane {
@@ -33,17 +34,6 @@ constexpr KeyRow kFringeBenefitTax[] = {
 };
 // clang-format on
 static_assert(!HasOverlappingKeys(kFringeBenefitTax));
-
-// clang-format off
-constexpr KeyRow kVerification[] = {
-    {"veri_signby", "ITRForm:Verification/ITRForm:Declaration/ITRForm:AssesseeVerName"},
-    {"veri_father", "ITRForm:Verification/ITRForm:Declaration/ITRForm:FatherName"},
-    {"veri_PAN", "ITRForm:Verification/ITRForm:Declaration/ITRForm:AssesseeVerPAN"},
-    {"veri_desig", "ITRForm:Verification/ITRForm:Declaration/ITRForm:Capacity"},
-    {"veri_place", "ITRForm:Verification/ITRForm:Place"},
-    {"veri_date", "ITRForm:Verification/ITRForm:Date", Conv::kDateByPosition},
-};
-// clang-format on
 
 // ba_2a and ba_2b tick the refund by cheque or into the account; ba_3a and
 // ba_3b the savings or current account.

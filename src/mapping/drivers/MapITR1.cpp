@@ -4,29 +4,18 @@
 #include "mapping/fill/BoxRowGroups.h"
 #include "mapping/fill/KeyTable.h"
 #include "mapping/fill/PartAGen.h"
+#include "mapping/fill/PersonalBoxes.h"
 #include "mapping/fill/TaxPaymentSchedules.h"
+#include "mapping/fill/Verification.h"
 #include "xml/Lookups.h"
 
 namespace orvane {
 namespace {
 
-// The one-page form of 2011-12 (SAHAJ): boxes A1 to D19, section PART-A-GEN.
+// The one-page form of 2011-12 (SAHAJ) after its personal boxes: boxes A14 to
+// D19 and the verification, section PART-A-GEN.
 // clang-format off
 constexpr KeyRow kBoxKeys2011[] = {
-    {"A1", "ITRForm:PersonalInfo/ITRForm:AssesseeName/ITRForm:FirstName", Conv::kSpaceLetters},
-    {"A2", "ITRForm:PersonalInfo/ITRForm:AssesseeName/ITRForm:MiddleName", Conv::kSpaceLetters},
-    {"A3", "ITRForm:PersonalInfo/ITRForm:AssesseeName/ITRForm:SurNameOrOrgName", Conv::kSpaceLetters},
-    {"A4", "ITRForm:PersonalInfo/ITRForm:PAN", Conv::kSpaceLetters},
-    {"A5a", "ITRForm:PersonalInfo/ITRForm:Gender", Conv::kFlag, "M"},
-    {"A5b", "ITRForm:PersonalInfo/ITRForm:Gender", Conv::kFlag, "F"},
-    {"A6", "ITRForm:PersonalInfo/ITRForm:DOB", Conv::kCompactDate},
-    {"A7", "ITRForm:FilingStatus/ITRForm:DesigOfficerWardorCircle"},
-    {"A8", "ITRForm:PersonalInfo/ITRForm:Address/ITRForm:ResidenceNo", Conv::kSpaceLetters},
-    {"A9", "ITRForm:PersonalInfo/ITRForm:Address/ITRForm:RoadOrStreet", Conv::kSpaceLetters},
-    {"A10", "ITRForm:PersonalInfo/ITRForm:Address/ITRForm:LocalityOrArea", Conv::kSpaceLetters},
-    {"A11", "ITRForm:PersonalInfo/ITRForm:Address/ITRForm:CityOrTownOrDistrict", Conv::kSpaceLetters},
-    {"A12", "ITRForm:PersonalInfo/ITRForm:Address/ITRForm:StateCode", Conv::kStateLetters},
-    {"A13", "ITRForm:PersonalInfo/ITRForm:Address/ITRForm:PinCode", Conv::kSpaceLetters},
     {"A14", "ITRForm:PersonalInfo/ITRForm:Address/ITRForm:EmailAddress", Conv::kSpaceLetters},
     {"A15a", "ITRForm:PersonalInfo/ITRForm:Address/ITRForm:Phone/ITRForm:STDcode", Conv::kSpaceLetters},
     {"A15b", "ITRForm:PersonalInfo/ITRForm:Address/ITRForm:Phone/ITRForm:PhoneNo", Conv::kSpaceLetters},
@@ -103,7 +92,7 @@ constexpr BoxRowGroup kBoxRows2011[] = {
     {"R", "ITRForm:TaxPayments", "ITRForm:TaxPayment", 5, kTaxPaymentBoxes},
 };
 
-// SARAL-II of 2010-11: items 1 to 22 and the verification, section PART-B.
+// SARAL-II of 2010-11: items 1 to 22, section PART-B.
 // clang-format off
 constexpr KeyRow kPartB2010[] = {
     {"id_1", "ITRForm:ITR1_IncomeDeductions/ITRForm:IncomeFromSal", Conv::kAmountOrNil},
@@ -144,16 +133,11 @@ constexpr KeyRow kPartB2010[] = {
     {"id_22a", "ITRForm:Refund/ITRForm:DepositToBankAccount/ITRForm:MICRCode"},
     {"id_22b1", "ITRForm:Refund/ITRForm:DepositToBankAccount/ITRForm:BankAccountType", Conv::kFlag, "SAV"},
     {"id_22b2", "ITRForm:Refund/ITRForm:DepositToBankAccount/ITRForm:BankAccountType", Conv::kFlag, "CUR"},
-    {"veri_signby", "ITRForm:Verification/ITRForm:Declaration/ITRForm:AssesseeVerName"},
-    {"veri_father", "ITRForm:Verification/ITRForm:Declaration/ITRForm:FatherName"},
-    {"veri_PAN", "ITRForm:Verification/ITRForm:Declaration/ITRForm:AssesseeVerPAN"},
-    {"veri_place", "ITRForm:Verification/ITRForm:Place"},
-    {"veri_date", "ITRForm:Verification/ITRForm:Date", Conv::kDateByPosition},
 };
 // clang-format on
 static_assert(!HasOverlappingKeys(kPartB2010));
 
-// The form of 2008-09 and 2009-10: items 1 to 20 and the verification, PART-B.
+// The form of 2008-09 and 2009-10: items 1 to 20, section PART-B.
 // clang-format off
 constexpr KeyRow kPartB[] = {
     {"ti_1", "ITRForm:IncomeDeductions/ITRForm:IncomeFromSal", Conv::kAmountOrNil},
@@ -203,11 +187,6 @@ constexpr KeyRow kPartB[] = {
     {"ti_20", "ITRForm:Refund/ITRForm:DepositToBankAccount/ITRForm:MICRCode"},
     {"ti_20a", "ITRForm:Refund/ITRForm:DepositToBankAccount/ITRForm:BankAccountType", Conv::kFlag, "SAV"},
     {"ti_20b", "ITRForm:Refund/ITRForm:DepositToBankAccount/ITRForm:BankAccountType", Conv::kFlag, "CUR"},
-    {"veri_signby", "ITRForm:Verification/ITRForm:Declaration/ITRForm:AssesseeVerName"},
-    {"veri_father", "ITRForm:Verification/ITRForm:Declaration/ITRForm:FatherName"},
-    {"veri_PAN", "ITRForm:Verification/ITRForm:Declaration/ITRForm:AssesseeVerPAN"},
-    {"veri_place", "ITRForm:Verification/ITRForm:Place"},
-    {"veri_date", "ITRForm:Verification/ITRForm:Date", Conv::kDateByPosition},
 };
 // clang-format on
 static_assert(!HasOverlappingKeys(kPartB));
@@ -220,14 +199,15 @@ void MapITR1(ReturnContext& context, const StagingSettings& settings) {
     const int year = context.AssessmentYear;
 
     if (year >= 2011) {
+        WriteRows(ini, context, "PART-A-GEN", form, kPersonalBoxes);
         WriteRows(ini, context, "PART-A-GEN", form, kBoxKeys2011);
         for (const BoxRowGroup& group : kBoxRows2011) {
             WriteBoxRowGroup(ini, "PART-A-GEN", context.FormElement(), group);
         }
     } else {
-        WriteRows(
-            ini, context, "PART-B", form,
-            year == 2010 ? std::span<const KeyRow>(kPartB2010) : std::span<const KeyRow>(kPartB));
+        const auto part_b = year == 2010 ? std::span<const KeyRow>(kPartB2010) : kPartB;
+        WriteRows(ini, context, "PART-B", form, part_b);
+        WriteRows(ini, context, "PART-B", form, kVerification);
         FillScheduleAIR(ini, context);
         FillExemptIncome(ini, context);
     }

@@ -19,6 +19,7 @@
 #include "mapping/fill/ScientificResearch.h"
 #include "mapping/fill/SpecialRateAndClubbedIncome.h"
 #include "mapping/fill/TaxPaymentSchedules.h"
+#include "mapping/fill/Verification.h"
 
 namespace orvane {
 namespace {
@@ -84,11 +85,6 @@ constexpr KeyRow kPartB[] = {
     {"tti_16", "ITRForm:PartB_TTI/ITRForm:Refund/ITRForm:DepositToBankAccount/ITRForm:MICRCode"},
     {"tti_16a", "ITRForm:PartB_TTI/ITRForm:Refund/ITRForm:DepositToBankAccount/ITRForm:BankAccountType", Conv::kFlag, "SAV"},
     {"tti_16b", "ITRForm:PartB_TTI/ITRForm:Refund/ITRForm:DepositToBankAccount/ITRForm:BankAccountType", Conv::kFlag, "CUR"},
-    {"veri_signby", "ITRForm:Verification/ITRForm:Declaration/ITRForm:AssesseeVerName"},
-    {"veri_father", "ITRForm:Verification/ITRForm:Declaration/ITRForm:FatherName"},
-    {"veri_PAN", "ITRForm:Verification/ITRForm:Declaration/ITRForm:AssesseeVerPAN"},
-    {"veri_place", "ITRForm:Verification/ITRForm:Place"},
-    {"veri_date", "ITRForm:Verification/ITRForm:Date", Conv::kDateByPosition},
 };
 // clang-format on
 static_assert(!HasOverlappingKeys(kPartB));
@@ -102,6 +98,7 @@ void MapITR4(ReturnContext& context, const StagingSettings& settings) {
     FillPartAOI(ini, context);
     FillPartAQD(ini, context);
     WriteRows(ini, context, "PART-B", context.FormElement(), kPartB);
+    WriteRows(ini, context, "PART-B", context.FormElement(), kVerification);
     FillScheduleS(ini, context);
     FillScheduleHP(ini, context);
     FillScheduleBP(ini, context);

@@ -2,6 +2,7 @@
 
 #include "mapping/fill/BoxRowGroups.h"
 #include "mapping/fill/KeyTable.h"
+#include "mapping/fill/PersonalBoxes.h"
 #include "mapping/fill/TaxPaymentSchedules.h"
 #include "xml/Lookups.h"
 
@@ -10,23 +11,10 @@ namespace {
 
 constexpr std::string_view kSection = "PART-A-GEN";
 
-// The boxes of the one-page form, below ITR4SFORM:ITR4S.
+// The boxes of the one-page form after its personal boxes (A14 to E10), below
+// ITR4SFORM:ITR4S.
 // clang-format off
 constexpr KeyRow kBoxKeys[] = {
-    {"A1", "ITRForm:PersonalInfo/ITRForm:AssesseeName/ITRForm:FirstName", Conv::kSpaceLetters},
-    {"A2", "ITRForm:PersonalInfo/ITRForm:AssesseeName/ITRForm:MiddleName", Conv::kSpaceLetters},
-    {"A3", "ITRForm:PersonalInfo/ITRForm:AssesseeName/ITRForm:SurNameOrOrgName", Conv::kSpaceLetters},
-    {"A4", "ITRForm:PersonalInfo/ITRForm:PAN", Conv::kSpaceLetters},
-    {"A5a", "ITRForm:PersonalInfo/ITRForm:Gender", Conv::kFlag, "M"},
-    {"A5b", "ITRForm:PersonalInfo/ITRForm:Gender", Conv::kFlag, "F"},
-    {"A6", "ITRForm:PersonalInfo/ITRForm:DOB", Conv::kCompactDate},
-    {"A7", "ITRForm:FilingStatus/ITRForm:DesigOfficerWardorCircle"},
-    {"A8", "ITRForm:PersonalInfo/ITRForm:Address/ITRForm:ResidenceNo", Conv::kSpaceLetters},
-    {"A9", "ITRForm:PersonalInfo/ITRForm:Address/ITRForm:RoadOrStreet", Conv::kSpaceLetters},
-    {"A10", "ITRForm:PersonalInfo/ITRForm:Address/ITRForm:LocalityOrArea", Conv::kSpaceLetters},
-    {"A11", "ITRForm:PersonalInfo/ITRForm:Address/ITRForm:CityOrTownOrDistrict", Conv::kSpaceLetters},
-    {"A12", "ITRForm:PersonalInfo/ITRForm:Address/ITRForm:StateCode", Conv::kStateLetters},
-    {"A13", "ITRForm:PersonalInfo/ITRForm:Address/ITRForm:PinCode", Conv::kSpaceLetters},
     {"A14a", "ITRForm:PersonalInfo/ITRForm:Status", Conv::kFlag, "I"},
     {"A14b", "ITRForm:PersonalInfo/ITRForm:Status", Conv::kFlag, "H"},
     {"A15", "ITRForm:PersonalInfo/ITRForm:Address/ITRForm:EmailAddress", Conv::kSpaceLetters},
@@ -131,7 +119,9 @@ constexpr BoxRowGroup kBoxRows[] = {
 
 void MapITR4S(ReturnContext& context, const StagingSettings& settings) {
     TIniControl ini = TIniControl::Create("ITR4S", context.AssessmentYear, settings);
-    WriteRows(ini, context, kSection, FindChild(context.ReturnRoot, "ITR4SFORM:ITR4S"), kBoxKeys);
+    const XmlNode form = FindChild(context.ReturnRoot, "ITR4SFORM:ITR4S");
+    WriteRows(ini, context, kSection, form, kPersonalBoxes);
+    WriteRows(ini, context, kSection, form, kBoxKeys);
     for (const BoxRowGroup& group : kBoxRows) {
         WriteBoxRowGroup(ini, kSection, context.FormElement(), group);
     }

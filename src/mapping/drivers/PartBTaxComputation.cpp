@@ -1,6 +1,7 @@
 #include "mapping/drivers/PartBTaxComputation.h"
 
 #include "mapping/fill/KeyTable.h"
+#include "mapping/fill/Verification.h"
 #include "xml/Lookups.h"
 
 namespace orvane {
@@ -42,22 +43,12 @@ constexpr KeyRow kTaxComputation[] = {
 // clang-format on
 static_assert(!HasOverlappingKeys(kTaxComputation));
 
-// Below ITRForm:Verification.
-constexpr KeyRow kVerification[] = {
-    {"veri_signby", "ITRForm:Declaration/ITRForm:AssesseeVerName"},
-    {"veri_father", "ITRForm:Declaration/ITRForm:FatherName"},
-    {"veri_PAN", "ITRForm:Declaration/ITRForm:AssesseeVerPAN"},
-    {"veri_place", "ITRForm:Place"},
-    {"veri_date", "ITRForm:Date", Conv::kDateByPosition},
-};
-static_assert(!HasOverlappingKeys(kVerification));
-
 }  // namespace
 
 void WritePartBTaxComputation(TIniControl& ini, const ReturnContext& context) {
     const XmlNode form = context.FormElement();
     WriteRows(ini, context, "PART-B", FindChild(form, "ITRForm:PartB_TTI"), kTaxComputation);
-    WriteRows(ini, context, "PART-B", FindChild(form, "ITRForm:Verification"), kVerification);
+    WriteRows(ini, context, "PART-B", form, kVerification);
 }
 
 }  // namespace orvane
