@@ -43,10 +43,6 @@ void RequireFile(const ReturnContext& context) {
 
 }  // namespace
 
-std::span<const DriverRow> FormDispatchTable() {
-    return kDrivers;
-}
-
 void RunForm(ReturnContext& context, const StagingSettings& settings) {
     RequireFile(context);
     context.ScheduleTotals.Clear();

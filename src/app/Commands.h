@@ -1,6 +1,5 @@
 #pragma once
 
-#include <span>
 #include <string_view>
 
 #include "Error.h"
@@ -24,9 +23,6 @@ struct DriverRow {
     std::string_view driver_name;  // "MapITR1"
     MappingDriver driver;          // none while the form's driver is not available
 };
-
-// The Form dispatch, in the order its rows are tested.
-std::span<const DriverRow> FormDispatchTable();
 
 // The Form command: checks that the return's file still exists ("File not
 // found !"), zeroes the ScheduleTotals and runs the driver of the form code.

@@ -8,7 +8,9 @@
 #include "xml/Lookups.h"
 
 namespace orvane {
+namespace {
 
+// The value one row writes for its key (not for the sign split, which writes two).
 std::string ConvertedValue(XmlNode base, const KeyRow& row) {
     const std::string text = GetPathValue(base, row.path);
     switch (row.conv) {
@@ -41,6 +43,8 @@ std::string ConvertedValue(XmlNode base, const KeyRow& row) {
     }
     return text;
 }
+
+}  // namespace
 
 void WriteRow(TIniControl& ini, std::string_view section, XmlNode base, const KeyRow& row) {
     if (row.conv != Conv::kSignSplit) {

@@ -100,7 +100,4 @@ void WriteRows(TIniControl& ini, const ReturnContext& context, std::string_view 
 // Writes one row, whatever its condition.
 void WriteRow(TIniControl& ini, std::string_view section, XmlNode base, const KeyRow& row);
 
-// The value one row writes for its key (not for the sign split, which writes two).
-std::string ConvertedValue(XmlNode base, const KeyRow& row);
-
 }  // namespace orvane
